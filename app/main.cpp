@@ -1,0 +1,18 @@
+#include "main/Principal.h"
+#include "platform/Paths.h"
+#include "platform/QtPlatform.h"
+#include "store/MDatos.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Trevalia"));
+
+    QtPlatform platform;
+    TMD md(platform, Paths::programFolder());
+    TFormPrincipal window(md);
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,196 @@
+#include "platform/QtPlatform.h"
+
+#include "platform/AppError.h"
+#include "platform/Paths.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QColorDialog>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+
+QWidget* activeWindow()
+{
+    return QApplication::activeWindow();
+}
+
+QString applicationTitle()
+{
+    return QApplication::applicationName();
+}
+
+QUrl urlOf(const QString& address)
+{
+    if (QFileInfo::exists(address) || QDir::isAbsolutePath(address))
+        return QUrl::fromLocalFile(address);
+    return QUrl::fromUserInput(address);
+}
+
+QString systemErrorText(int code, const QString& reason)
+{
+    return QStringLiteral("Error de Sistema.  Código: %1.\n%2").arg(code).arg(reason);
+}
+
+} // namespace
+
+void QtPlatform::shellOpen(const ShellRequest& request)
+{
+    if (!request.parameters.isEmpty() || !request.workingFolder.isEmpty() || Paths::isProgram(request.file)) {
+        const QStringList arguments
+            = request.parameters.isEmpty() ? QStringList() : QStringList {request.parameters};
+        QProcess::startDetached(request.file, arguments, request.workingFolder);
+        return;
+    }
+    QDesktopServices::openUrl(urlOf(request.file));
+}
+
+void QtPlatform::runAsAdmin(const QString& program, const QString& parameters)
+{
+    const QString pkexec = QStandardPaths::findExecutable(QStringLiteral("pkexec"));
+    if (pkexec.isEmpty())
+        throw AppError(systemErrorText(2, QStringLiteral("No se encuentra pkexec.")));
+    QStringList arguments {program};
+    if (!parameters.isEmpty())
+        arguments << parameters;
+    QProcess process;
+    process.start(pkexec, arguments);
+    if (!process.waitForStarted())
+        throw AppError(systemErrorText(2, process.errorString()));
+    // pkexec answers at once when the user refuses; a program it started keeps running.
+    if (process.waitForFinished(3000)) {
+        const int code = process.exitCode();
+        if (code == 126)
+            throw AppError(
+                systemErrorText(code, QStringLiteral("La operación ha sido cancelada por el usuario.")));
+        if (code == 127)
+            throw AppError(systemErrorText(code, QStringLiteral("No se ha concedido la autorización.")));
+        return;
+    }
+    process.waitForFinished(-1);
+}
+
+bool QtPlatform::moveFolderToTrash(const QString& path)
+{
+    // Qt 6.4 silently "trashes" into ./files/ when the user's data folder is missing.
+    QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    QString trashedPath;
+    if (!QFile::moveToTrash(path, &trashedPath))
+        return false;
+    return !trashedPath.isEmpty() && !QFileInfo::exists(path)
+        && trashedPath.contains(QStringLiteral("Trash"));
+}
+
+QImage QtPlatform::associatedIcon(const QString& path)
+{
+    const QFileIconProvider provider;
+    return provider.icon(QFileInfo(path)).pixmap(32, 32).toImage();
+}
+
+void QtPlatform::clearClipboard()
+{
+    QApplication::clipboard()->clear();
+}
+
+int QtPlatform::clipboardFormatCount()
+{
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    return data ? int(data->formats().size()) : 0;
+}
+
+QStringList QtPlatform::clipboardFiles()
+{
+    QStringList files;
+    const QMimeData* data = QApplication::clipboard()->mimeData();
+    if (!data)
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return files;
+}
+
+QString QtPlatform::clipboardText()
+{
+    return QApplication::clipboard()->text();
+}
+
+void QtPlatform::setClipboardText(const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+}
+
+void QtPlatform::showInformation(const QString& text)
+{
+    QMessageBox::information(activeWindow(), applicationTitle(), text);
+}
+
+void QtPlatform::showError(const QString& text)
+{
+    QMessageBox::critical(activeWindow(), applicationTitle(), text);
+}
+
+bool QtPlatform::confirm(const QString& text)
+{
+    return QMessageBox::question(
+               activeWindow(), applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+std::optional<QString> QtPlatform::inputBox(
+    const QString& caption, const QString& prompt, const QString& initial)
+{
+    bool accepted = false;
+    const QString text
+        = QInputDialog::getText(activeWindow(), caption, prompt, QLineEdit::Normal, initial, &accepted);
+    if (!accepted)
+        return std::nullopt;
+    return text;
+}
+
+QString QtPlatform::openFileName(const QString& caption, const QString& folder, const QString& filter)
+{
+    return QDir::toNativeSeparators(QFileDialog::getOpenFileName(activeWindow(), caption, folder, filter));
+}
+
+QString QtPlatform::openPictureName(const QString& folder)
+{
+    return openFileName(QStringLiteral("Abrir imagen"), folder,
+        QStringLiteral("Mapas de bits (*.bmp);;Todos los archivos (*)"));
+}
+
+std::optional<QColor> QtPlatform::pickColour(const QColor& initial)
+{
+    const QColor colour = QColorDialog::getColor(initial, activeWindow());
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour;
+}
+
+int QtPlatform::runModal(QDialog& dialog)
+{
+    return dialog.exec();
+}
+
+std::optional<QString> QtPlatform::environmentVariable(const QString& name)
+{
+    if (name.isEmpty() || !qEnvironmentVariableIsSet(name.toLocal8Bit().constData()))
+        return std::nullopt;
+    return qEnvironmentVariable(name.toLocal8Bit().constData());
+}
+
+QDateTime QtPlatform::now()
+{
+    return QDateTime::currentDateTime();
+}

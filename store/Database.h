@@ -1,0 +1,94 @@
+#pragma once
+
+#include "store/Statement.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <QVariant>
+
+#include <functional>
+#include <memory>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Forward-only rows of a query. Columns are found by name without regard to letter case.
+class Cursor
+{
+public:
+    Cursor(sqlite3* connection, const QString& sql, const QVariantList& values);
+    ~Cursor();
+    Cursor(Cursor&& other) noexcept;
+    Cursor& operator=(Cursor&&) = delete;
+    Cursor(const Cursor&) = delete;
+    Cursor& operator=(const Cursor&) = delete;
+
+    // Moves to the next row; false at the end.
+    bool next();
+
+    int columnCount() const;
+    // Throws AppError when the query has no such column.
+    int column(QStringView name) const;
+
+    // An empty column reads as the empty text, 0, false or an invalid date.
+    QString text(int column) const;
+    qint64 integer(int column) const;
+    bool boolean(int column) const;
+    QByteArray blob(int column) const;
+    QDateTime dateTime(int column) const;
+    bool isNull(int column) const;
+
+    QString text(QStringView name) const { return text(column(name)); }
+    qint64 integer(QStringView name) const { return integer(column(name)); }
+    bool boolean(QStringView name) const { return boolean(column(name)); }
+    QByteArray blob(QStringView name) const { return blob(column(name)); }
+    QDateTime dateTime(QStringView name) const { return dateTime(column(name)); }
+
+private:
+    sqlite3* m_connection;
+    sqlite3_stmt* m_statement = nullptr;
+};
+
+// The connection to Trevalia.abs. It connects on first use, creating a new file with its
+// tables and first rows, and refuses a file that is not the program's database, is
+// read-only or lacks a table; such a file is never written. Several running copies of
+// the program may share the file: writers wait for each other instead of failing.
+class Database
+{
+public:
+    // Fills a newly created file with its first rows, inside the creating transaction.
+    using Seeder = std::function<void(Database&)>;
+
+    Database(QString fileName, Seeder seeder);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    const QString& fileName() const { return m_fileName; }
+    bool isOpen() const { return m_connection != nullptr; }
+    void open();
+    void close();
+
+    // Statement text with "?" placeholders and its values; returns the rows changed.
+    int execute(const QString& sql, const QVariantList& values = {});
+    int execute(const Statement& statement);
+    Cursor query(const QString& sql, const QVariantList& values = {});
+    Cursor query(const Statement& statement);
+    qint64 lastInsertId() const;
+
+    // Runs work as one transaction that takes the write lock at once.
+    void transaction(const std::function<void()>& work);
+
+    // Writes a compacted copy of the whole database into a new file.
+    void writeCompactedCopy(const QString& fileName);
+
+private:
+    sqlite3* connection();
+    void createSchema();
+    void checkSchema();
+
+    QString m_fileName;
+    Seeder m_seeder;
+    sqlite3* m_connection = nullptr;
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+
+// The 27 default pictures, 32 by 32: 1 the web, 2 a folder, then a set for other links.
+namespace DefaultPictures {
+
+constexpr int Count = 27;
+constexpr int Web = 1;
+constexpr int Folder = 2;
+
+QList<QImage> load();
+
+// The picture as a BMP stream, the form iconos and direcciones store.
+QByteArray toBmp(const QImage& picture);
+
+} // namespace DefaultPictures

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "store/Records.h"
+
+#include <optional>
+
+class Cursor;
+class Database;
+
+// The rows of direcciones.
+class LinkTable
+{
+public:
+    explicit LinkTable(Database& database)
+        : m_database(database)
+    { }
+
+    std::optional<Link> find(qint64 id);
+    // Stores a new link and returns its id.
+    qint64 insert(const Link& link);
+    void update(const Link& link);
+    void remove(qint64 id);
+    int count();
+    void clear();
+
+    // The link of the cursor's current row; the cursor must select every column.
+    static Link read(const Cursor& cursor);
+
+private:
+    Database& m_database;
+};

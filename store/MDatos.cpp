@@ -1,0 +1,86 @@
+#include "store/MDatos.h"
+
+#include "platform/AppError.h"
+#include "platform/Platform.h"
+#include "store/DefaultPictures.h"
+#include "store/LinkTable.h"
+#include "store/PictureTable.h"
+#include "store/SettingsTable.h"
+#include "store/TextUtils.h"
+
+TMD::TMD(Platform& platform, const QString& programFolder)
+    : m_platform(platform)
+    , m_rutaPrograma(programFolder)
+    , m_listaIconos(DefaultPictures::load())
+    , m_enlaces(m_rutaPrograma + QStringLiteral("Trevalia.abs"),
+          [this](Database& database) { seedNewDatabase(database); })
+{
+    try {
+        LeerColores();
+        CargarConstantes();
+    } catch (const AppError& error) {
+        m_platform.showError(error.message());
+    }
+}
+
+void TMD::CargarConstantes()
+{
+    SettingsTable(m_enlaces).load(constantes);
+}
+
+void TMD::RestaurarConstantesPredetermindas()
+{
+    SettingsTable(m_enlaces).restoreDefaults();
+}
+
+void TMD::LeerColores()
+{
+    colores = SettingsTable(m_enlaces).loadColours();
+}
+
+void TMD::GuardarColores()
+{
+    SettingsTable(m_enlaces).saveColours(colores);
+}
+
+void TMD::ColoresPredeterminados()
+{
+    colores = ColourScheme::defaults();
+    GuardarColores();
+}
+
+int TMD::NumRegDirecciones()
+{
+    try {
+        return LinkTable(m_enlaces).count();
+    } catch (const AppError&) {
+        return 0;
+    }
+}
+
+void TMD::DireccionesBeforePost(Link& link)
+{
+    link.fechahora = m_platform.now();
+    link.prioridad = RellenarCeros(TextoANumero(link.prioridad), 3);
+}
+
+qint64 TMD::PostDireccion(Link& link)
+{
+    DireccionesBeforePost(link);
+    LinkTable links(m_enlaces);
+    if (link.id == 0)
+        link.id = links.insert(link);
+    else
+        links.update(link);
+    return link.id;
+}
+
+void TMD::seedNewDatabase(Database& database)
+{
+    SettingsTable(database).insertDefaults();
+    PictureTable pictures(database);
+    pictures.insert({DefaultPictures::Web, QStringLiteral("Página web"),
+        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Web - 1))});
+    pictures.insert({DefaultPictures::Folder, QStringLiteral("Carpeta"),
+        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Folder - 1))});
+}

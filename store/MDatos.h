@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/Database.h"
+#include "store/Records.h"
+#include "store/Settings.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+class Platform;
+
+// The data module: lives for the whole run and owns the connection to Trevalia.abs,
+// the settings cache, the colour texts and the default pictures.
+class TMD
+{
+public:
+    // Creates the module in the program folder (with its trailing separator): fixes the
+    // database file name, reads the colours and the settings. An error on the way is
+    // shown to the user and leaves the cache as far as it was filled.
+    TMD(Platform& platform, const QString& programFolder);
+
+    Platform& platform() const { return m_platform; }
+    Database& Enlaces() { return m_enlaces; }
+    const QString& RutaPrograma() const { return m_rutaPrograma; }
+    const QList<QImage>& ListaIconos() const { return m_listaIconos; }
+
+    Settings constantes;
+    ColourScheme colores;
+
+    void CargarConstantes();
+    void RestaurarConstantesPredetermindas();
+    void LeerColores();
+    void GuardarColores();
+    void ColoresPredeterminados();
+
+    // The number of links, or 0 when they cannot be counted.
+    int NumRegDirecciones();
+
+    // Normalises the priority and stamps the time, as every post of a link through the
+    // module does.
+    void DireccionesBeforePost(Link& link);
+    // Stores the link (new when its id is 0) after DireccionesBeforePost; returns its id.
+    qint64 PostDireccion(Link& link);
+
+private:
+    void seedNewDatabase(Database& database);
+
+    Platform& m_platform;
+    QString m_rutaPrograma;
+    QList<QImage> m_listaIconos;
+    Database m_enlaces;
+};

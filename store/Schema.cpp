@@ -1,0 +1,98 @@
+#include "store/Schema.h"
+
+#include "store/Database.h"
+
+namespace {
+
+constexpr int CurrentVersion = 1;
+
+const char* const Tables[] = {
+    R"(CREATE TABLE direcciones (
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        titulo TEXT NOT NULL DEFAULT '',
+        codgrupo TEXT NOT NULL DEFAULT '',
+        prioridad TEXT NOT NULL DEFAULT '000',
+        direccion TEXT NOT NULL DEFAULT '',
+        tipo TEXT NOT NULL DEFAULT '',
+        navegador TEXT NOT NULL DEFAULT '',
+        fechahora TEXT,
+        existe INTEGER,
+        icono BLOB,
+        nicono INTEGER NOT NULL DEFAULT 0,
+        libre TEXT,
+        conta INTEGER))",
+    R"(CREATE TABLE grupos (
+        id INTEGER PRIMARY KEY AUTOINCREMENT,
+        codgrupo TEXT NOT NULL,
+        nomgrupo TEXT NOT NULL DEFAULT '',
+        nivel TEXT NOT NULL DEFAULT ''))",
+    R"(CREATE TABLE navegadores (
+        nombre TEXT NOT NULL,
+        ruta TEXT NOT NULL DEFAULT ''))",
+    R"(CREATE TABLE constantes (
+        navegadordefecto TEXT NOT NULL DEFAULT '',
+        tiempo TEXT,
+        ruta TEXT,
+        nummaxabrir TEXT,
+        favoritossihay INTEGER,
+        orden TEXT,
+        grupo TEXT,
+        buscardireccion INTEGER,
+        buscauto INTEGER,
+        guardaSalir INTEGER,
+        BorrarCarpetas INTEGER,
+        BorrarInicioClipBoard INTEGER,
+        BorrarFinClipBoard INTEGER,
+        ColorFondo TEXT,
+        ColorTitulo TEXT,
+        ColorBoton TEXT,
+        ColorMensaje TEXT,
+        ColorSugerencia TEXT,
+        ColorEdicion TEXT))",
+    R"(CREATE TABLE iconos (
+        numicono INTEGER PRIMARY KEY,
+        nomicono TEXT NOT NULL DEFAULT '',
+        imagen BLOB))",
+};
+
+// Indexes are created with IF NOT EXISTS, so files of every version get them.
+const char* const Indexes[] = {
+    "CREATE UNIQUE INDEX IF NOT EXISTS codgrupo ON grupos (codgrupo)",
+    "CREATE UNIQUE INDEX IF NOT EXISTS NOMBRE ON navegadores (nombre)",
+};
+
+} // namespace
+
+namespace Schema {
+
+const QStringList& tableNames()
+{
+    static const QStringList names {QStringLiteral("direcciones"), QStringLiteral("grupos"),
+        QStringLiteral("navegadores"), QStringLiteral("constantes"), QStringLiteral("iconos")};
+    return names;
+}
+
+void create(Database& database)
+{
+    for (const char* table : Tables)
+        database.execute(QString::fromLatin1(table));
+    for (const char* index : Indexes)
+        database.execute(QString::fromLatin1(index));
+    database.execute(QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion));
+}
+
+void upgrade(Database& database)
+{
+    {
+        Cursor version = database.query(QStringLiteral("PRAGMA user_version"));
+        if (version.next() && version.integer(0) >= CurrentVersion)
+            return;
+    }
+    database.transaction([&database] {
+        for (const char* index : Indexes)
+            database.execute(QString::fromLatin1(index));
+        database.execute(QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion));
+    });
+}
+
+} // namespace Schema
