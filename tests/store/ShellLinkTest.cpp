@@ -235,3 +235,20 @@ TEST(ShellLink, DestinoAccesoReadsAFile)
     EXPECT_EQ(DestinoAcceso(path), folder.file(QStringLiteral("notas.txt")));
     EXPECT_EQ(DestinoAcceso(folder.file(QStringLiteral("no-existe.lnk"))), QString());
 }
+
+TEST(ShellLink, ReadsTheSeedFilesOfTheFuzzCorpus)
+{
+    const QString corpus = QString::fromUtf8(TREVALIA_SHELLLINK_CORPUS "/");
+    const std::pair<const char*, QString> seeds[] = {
+        {"local.lnk", QStringLiteral("C:\\test\\a.txt")},
+        {"suffix.lnk", QStringLiteral("C:\\datos\\año.doc")},
+        {"unicode.lnk", QStringLiteral("C:\\Datos\\Ñandú.txt")},
+        {"network.lnk", QStringLiteral("\\\\servidor\\comun\\informes\\a.pdf")},
+        {"environment.lnk", QStringLiteral("%WINDIR%\\notepad.exe")},
+    };
+    for (const auto& [name, target] : seeds)
+        EXPECT_EQ(DestinoAcceso(corpus + QString::fromLatin1(name)), target) << name;
+    // The relative target is taken against the shortcut's own folder.
+    EXPECT_EQ(DestinoAcceso(corpus + QStringLiteral("relative.lnk")),
+        QString::fromUtf8(TREVALIA_SHELLLINK_CORPUS).section(u'/', 0, -2) + QStringLiteral("/docs/x.txt"));
+}
