@@ -13,6 +13,10 @@ target_compile_definitions(trevalia_common INTERFACE
     QT_DISABLE_DEPRECATED_UP_TO=0x060400)
 target_include_directories(trevalia_common INTERFACE ${PROJECT_SOURCE_DIR})
 
+if(TREVALIA_WERROR)
+    target_compile_options(trevalia_common INTERFACE -Werror)
+endif()
+
 if(TREVALIA_SANITIZE)
     target_compile_options(trevalia_common INTERFACE
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

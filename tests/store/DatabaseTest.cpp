@@ -111,7 +111,7 @@ TEST(Database, AFileLackingATableIsReportedAndNotRecreated)
     {
         Database database(path, {});
         database.open();
-        LinkTable(database).insert(Link {0, QStringLiteral("MIO")});
+        LinkTable(database).insert(Link {.titulo = QStringLiteral("MIO")});
         database.execute(QStringLiteral("DROP TABLE iconos"));
     }
     const QByteArray before = contentsOf(path);
@@ -174,7 +174,7 @@ TEST(Database, WritesACompactedCopy)
 {
     TempFolder folder;
     Database database(folder.file(QStringLiteral("Trevalia.abs")), {});
-    LinkTable(database).insert(Link {0, QStringLiteral("COPIADO")});
+    LinkTable(database).insert(Link {.titulo = QStringLiteral("COPIADO")});
     const QString copy = folder.file(QStringLiteral("copia.abs"));
     database.writeCompactedCopy(copy);
     Database copied(copy, {});
