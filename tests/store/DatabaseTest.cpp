@@ -28,6 +28,13 @@ void writeFile(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+Link titled(const QString& titulo)
+{
+    Link link;
+    link.titulo = titulo;
+    return link;
+}
+
 QString openError(Database& database)
 {
     try {
@@ -111,7 +118,7 @@ TEST(Database, AFileLackingATableIsReportedAndNotRecreated)
     {
         Database database(path, {});
         database.open();
-        LinkTable(database).insert(Link {.titulo = QStringLiteral("MIO")});
+        LinkTable(database).insert(titled(QStringLiteral("MIO")));
         database.execute(QStringLiteral("DROP TABLE iconos"));
     }
     const QByteArray before = contentsOf(path);
@@ -174,7 +181,7 @@ TEST(Database, WritesACompactedCopy)
 {
     TempFolder folder;
     Database database(folder.file(QStringLiteral("Trevalia.abs")), {});
-    LinkTable(database).insert(Link {.titulo = QStringLiteral("COPIADO")});
+    LinkTable(database).insert(titled(QStringLiteral("COPIADO")));
     const QString copy = folder.file(QStringLiteral("copia.abs"));
     database.writeCompactedCopy(copy);
     Database copied(copy, {});
