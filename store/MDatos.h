@@ -43,6 +43,23 @@ public:
     // Stores the link (new when its id is 0) after DireccionesBeforePost; returns its id.
     qint64 PostDireccion(Link& link);
 
+    // Opens a link, in its browser when it has one; returns a message for the user, empty
+    // when there is nothing to report.
+    QString AbrirLink(const QString& address, const QString& browser);
+    // Throws AppError with the system's code and reason when the system refuses.
+    void RunAsAdmin(const QString& program, const QString& parameters);
+    // The id of a stored link with this title (or the name made from the address) and
+    // address, or 0.
+    qint64 ExisteEnlace(const QString& title, const QString& address);
+    // The icon kind of an address, with the file's own icon for kind 0.
+    struct IconoEnlace
+    {
+        int nicono = 0;
+        QImage bitmap;
+    };
+    IconoEnlace BuscarIcono2(const QString& address);
+    bool BorrarCarpeta(const QString& path);
+
 private:
     void seedNewDatabase(Database& database);
 

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "store/Statement.h"
+
+#include <QAbstractTableModel>
+#include <QDateTime>
+#include <QHash>
+#include <QImage>
+#include <QList>
+
+#include <vector>
+
+class Database;
+class PictureCache;
+
+// The main list: the links a list statement selects, in its order. Only the ids of the
+// result are held; the rows on screen are read a page at a time, so a search costs one
+// pass over the catalogue and memory stays small however large it grows.
+class LinkListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Column {
+        Relleno,
+        Icono,
+        EsFavorito,
+        Titulo,
+        NomGrupo,
+        Prioridad,
+        Relleno2,
+        Direccion,
+        CodGrupo,
+        Tipo,
+        Navegador,
+        FechaHora,
+        ColumnCount
+    };
+    enum Role { PictureRole = Qt::UserRole, IdRole };
+
+    LinkListModel(Database& database, PictureCache& pictures, QObject* parent = nullptr);
+
+    // Runs a statement that selects the id column and shows its rows.
+    void open(const Statement& idStatement);
+    // Runs the last statement again.
+    void refresh();
+    // Empties the list until the next open.
+    void close();
+    bool isOpen() const { return m_open; }
+
+    qint64 idAt(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    struct Row
+    {
+        QString titulo;
+        QString codgrupo;
+        QString prioridad;
+        QString direccion;
+        QString tipo;
+        QString navegador;
+        QDateTime fechahora;
+        int nicono = 0;
+        QImage icono;
+    };
+
+    const Row* row(int index) const;
+    void loadPage(int page) const;
+    void loadGroupNames();
+
+    Database& m_database;
+    PictureCache& m_pictures;
+    Statement m_statement;
+    bool m_open = false;
+    std::vector<qint64> m_ids;
+    QHash<QString, QString> m_groupNames;
+    mutable QHash<int, QList<Row>> m_pages;
+    mutable QList<int> m_recentPages;
+};
