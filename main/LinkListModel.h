@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/Statement.h"
+#include "main/ListQuery.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>
@@ -8,14 +8,17 @@
 #include <QImage>
 #include <QList>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 class Database;
 class PictureCache;
 
-// The main list: the links a list statement selects, in its order. Only the ids of the
-// result are held; the rows on screen are read a page at a time, so a search costs one
-// pass over the catalogue and memory stays small however large it grows.
+// The main list: the links a search selects, in its order. Only the ids of the result
+// are held; the rows on screen are read a page at a time, so a search costs one pass over
+// the list indexes and memory stays small however large the catalogue grows. A large
+// catalogue is searched in two halves at once, split at the middle of the list's order.
 class LinkListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -39,10 +42,11 @@ public:
     enum Role { PictureRole = Qt::UserRole, IdRole };
 
     LinkListModel(Database& database, PictureCache& pictures, QObject* parent = nullptr);
+    ~LinkListModel() override;
 
-    // Runs a statement that selects the id column and shows its rows.
-    void open(const Statement& idStatement);
-    // Runs the last statement again.
+    // Searches the catalogue and shows the links found.
+    void open(const ListInputs& inputs);
+    // Runs the last search again.
     void refresh();
     // Empties the list until the next open.
     void close();
@@ -68,13 +72,18 @@ private:
         QImage icono;
     };
 
+    std::vector<qint64> search(const ListInputs& inputs);
+    std::optional<QString> splitPoint(int order);
+    Database& reader();
     const Row* row(int index) const;
     void loadPage(int page) const;
     void loadGroupNames();
 
     Database& m_database;
     PictureCache& m_pictures;
-    Statement m_statement;
+    std::unique_ptr<Database> m_reader;
+    QHash<QString, std::pair<int, QString>> m_splitPoints;
+    ListInputs m_inputs;
     bool m_open = false;
     std::vector<qint64> m_ids;
     QHash<QString, QString> m_groupNames;

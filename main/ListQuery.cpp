@@ -1,6 +1,11 @@
 #include "main/ListQuery.h"
 
-Statement listStatement(const ListInputs& inputs, QStringView columns)
+QString firstOrderColumn(int order)
+{
+    return order == 2 ? QStringLiteral("fechahora") : QStringLiteral("prioridad");
+}
+
+Statement listStatement(const ListInputs& inputs, QStringView columns, const std::optional<ListPart>& part)
 {
     Statement statement;
     statement.line(QStringLiteral("Select %1 from direcciones").arg(columns));
@@ -8,8 +13,9 @@ Statement listStatement(const ListInputs& inputs, QStringView columns)
     const bool hasText = !inputs.searchText.isEmpty();
     const bool favourites = inputs.selector == QStringLiteral("FAVORITOS");
     const bool group = !favourites && inputs.selector != QStringLiteral("TODOS");
+    const bool second = favourites || group || part.has_value();
     // With a second condition, the text condition is enclosed as a whole.
-    const QString open = hasText && (favourites || group) ? QStringLiteral("(") : QString();
+    const QString open = hasText && second ? QStringLiteral("(") : QString();
     const QString pattern = u'%' + inputs.searchText + u'%';
 
     if (hasText) {
@@ -26,6 +32,20 @@ Statement listStatement(const ListInputs& inputs, QStringView columns)
         statement.line(u" (tipo = ").quoted(QStringLiteral("F")).text(u") ");
     if (group)
         statement.line(u" (codgrupo = ").quoted(inputs.selector).text(u") ");
+    if (part) {
+        const QString column = firstOrderColumn(inputs.order);
+        statement.line(hasText || favourites || group ? u" and " : u"Where ");
+        switch (part->range) {
+        case ListPart::From:
+            statement.line(QStringLiteral(" (%1 >= ").arg(column)).quoted(part->boundary).text(u") ");
+            break;
+        case ListPart::Below:
+            statement.line(QStringLiteral(" (%1 < ").arg(column)).quoted(part->boundary).text(u") ");
+            break;
+        case ListPart::Empty:
+            statement.line(QStringLiteral(" (%1 is null) ").arg(column));
+        }
+    }
 
     switch (inputs.order) {
     case 1:

@@ -432,7 +432,7 @@ void TFormPrincipal::showEvent(QShowEvent* event)
         if (m_md.constantes.BorrarInicioClipBoard)
             m_platform.clearClipboard();
         if (!m_model->isOpen())
-            m_model->open(Statement().line(u"Select id from direcciones"));
+            m_model->open(ListInputs());
     });
 }
 
@@ -546,7 +546,7 @@ void TFormPrincipal::CargarQuery(const QString& selector)
     const ListInputs inputs {EBusqueda->text(), CKDireccion->isChecked(), selector, ROrden->itemIndex()};
     m_model->close();
     m_statement = listStatement(inputs);
-    m_model->open(listStatement(inputs, u"id"));
+    m_model->open(inputs);
     presentResult();
 }
 

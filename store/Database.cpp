@@ -8,6 +8,9 @@
 
 #include <sqlite3.h>
 
+#include <string>
+#include <string_view>
+
 namespace {
 
 constexpr int BusyTimeoutMs = 10000;
@@ -33,19 +36,111 @@ void upperFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     }
     const auto* bytes = sqlite3_value_text(arguments[0]);
     const int length = sqlite3_value_bytes(arguments[0]);
-    thread_local QByteArray buffer;
-    buffer.resize(length);
-    bool ascii = true;
+    thread_local std::string buffer;
+    buffer.resize(size_t(length));
+    char* out = buffer.data();
+    unsigned char high = 0;
     for (int i = 0; i < length; ++i) {
         const unsigned char c = bytes[i];
-        ascii = ascii && c < 0x80;
-        buffer[i] = char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
+        high |= c;
+        out[i] = char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
     }
-    if (!ascii) {
-        const QByteArrayView text(reinterpret_cast<const char*>(bytes), length);
-        buffer = QString::fromUtf8(text).toUpper().toUtf8();
+    if (high & 0x80) {
+        const QByteArray upper
+            = QString::fromUtf8(reinterpret_cast<const char*>(bytes), length).toUpper().toUtf8();
+        sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
+        return;
     }
-    sqlite3_result_text(context, buffer.constData(), int(buffer.size()), SQLITE_TRANSIENT);
+    sqlite3_result_text(context, out, length, SQLITE_TRANSIENT);
+}
+
+// A compiled LIKE pattern: a literal between "%"s is found with a plain substring search.
+struct LikePattern
+{
+    std::string pattern;
+    std::string literal;
+    bool plainSubstring = false;
+
+    explicit LikePattern(std::string_view text)
+        : pattern(text)
+    {
+        if (text.size() >= 2 && text.front() == '%' && text.back() == '%') {
+            const std::string_view inner = text.substr(1, text.size() - 2);
+            if (inner.find_first_of("%_") == std::string_view::npos) {
+                literal = inner;
+                plainSubstring = true;
+            }
+        }
+    }
+
+    bool matches(std::string_view text) const
+    {
+        if (plainSubstring)
+            return text.find(literal) != std::string_view::npos;
+        return wildcardMatch(pattern, text);
+    }
+
+    // "%" matches any run of characters and "_" one character (a whole UTF-8 sequence).
+    static bool wildcardMatch(std::string_view pattern, std::string_view text)
+    {
+        size_t p = 0;
+        size_t t = 0;
+        size_t starPattern = std::string_view::npos;
+        size_t starText = 0;
+        auto nextCharacter = [&text](size_t at) {
+            ++at;
+            while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80)
+                ++at;
+            return at;
+        };
+        while (t < text.size()) {
+            if (p < pattern.size() && pattern[p] == '%') {
+                starPattern = ++p;
+                starText = t;
+            } else if (p < pattern.size() && pattern[p] == '_') {
+                ++p;
+                t = nextCharacter(t);
+            } else if (p < pattern.size() && pattern[p] == text[t]) {
+                ++p;
+                ++t;
+            } else if (starPattern != std::string_view::npos) {
+                p = starPattern;
+                t = starText = nextCharacter(starText);
+            } else {
+                return false;
+            }
+        }
+        while (p < pattern.size() && pattern[p] == '%')
+            ++p;
+        return p == pattern.size();
+    }
+};
+
+std::string_view textOf(sqlite3_value* value)
+{
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return bytes ? std::string_view(bytes, size_t(sqlite3_value_bytes(value))) : std::string_view();
+}
+
+// LIKE compares letter case: the program stores titles in capitals and searches with
+// capitals, and the exact comparison lets a literal search run as a substring search.
+void likeFunction(sqlite3_context* context, int, sqlite3_value** arguments)
+{
+    if (sqlite3_value_type(arguments[0]) == SQLITE_NULL || sqlite3_value_type(arguments[1]) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return;
+    }
+    auto* pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 0));
+    if (!pattern) {
+        pattern = new LikePattern(textOf(arguments[0]));
+        sqlite3_set_auxdata(context, 0, pattern, [](void* data) { delete static_cast<LikePattern*>(data); });
+        pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(context, 0));
+        if (!pattern) {
+            sqlite3_result_error_nomem(context);
+            return;
+        }
+    }
+    sqlite3_result_int(context, pattern->matches(textOf(arguments[1])) ? 1 : 0);
 }
 
 void bind(sqlite3* connection, sqlite3_stmt* statement, const QVariantList& values)
@@ -202,12 +297,17 @@ void Database::open()
         sqlite3_extended_result_codes(connection, 1);
         sqlite3_create_function_v2(connection, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
             upperFunction, nullptr, nullptr, nullptr);
+        sqlite3_create_function_v2(connection, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+            likeFunction, nullptr, nullptr, nullptr);
         if (creating)
             createSchema();
         else
             checkSchema();
         execute(QStringLiteral("PRAGMA journal_mode=WAL"));
         execute(QStringLiteral("PRAGMA synchronous=FULL"));
+        // Searches scan the list indexes on every keystroke: keep them in memory.
+        execute(QStringLiteral("PRAGMA cache_size=-65536"));
+        execute(QStringLiteral("PRAGMA mmap_size=1073741824"));
         Schema::upgrade(*this);
     } catch (...) {
         close();

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int CurrentVersion = 1;
+constexpr int CurrentVersion = 2;
 
 const char* const Tables[] = {
     R"(CREATE TABLE direcciones (
@@ -59,6 +59,14 @@ const char* const Tables[] = {
 const char* const Indexes[] = {
     "CREATE UNIQUE INDEX IF NOT EXISTS codgrupo ON grupos (codgrupo)",
     "CREATE UNIQUE INDEX IF NOT EXISTS NOMBRE ON navegadores (nombre)",
+    // The main list reads its searches and orders from these alone, never from the rows
+    // with their pictures: one for each order, holding every column a search looks at.
+    "CREATE INDEX IF NOT EXISTS lista_prioridad_grupo ON direcciones "
+    "(prioridad DESC, codgrupo, titulo, direccion, tipo)",
+    "CREATE INDEX IF NOT EXISTS lista_prioridad_titulo ON direcciones "
+    "(prioridad DESC, titulo, codgrupo, direccion, tipo)",
+    "CREATE INDEX IF NOT EXISTS lista_recientes ON direcciones "
+    "(fechahora DESC, titulo, codgrupo, direccion, tipo)",
 };
 
 } // namespace

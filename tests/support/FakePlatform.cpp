@@ -12,7 +12,7 @@ template<typename T> T nextAnswer(std::deque<T>& answers, const char* what, cons
         ADD_FAILURE() << "unexpected " << what << ": " << text.toStdString();
         return otherwise;
     }
-    T answer = answers.front();
+    T answer = std::move(answers.front());
     answers.pop_front();
     return answer;
 }
