@@ -2,6 +2,7 @@
 
 #include "components/RadioGroup.h"
 #include "main/Countdown.h"
+#include "main/LinkGridDelegate.h"
 #include "store/PictureTable.h"
 #include "store/SettingsTable.h"
 
@@ -78,6 +79,11 @@ TEST_F(MainWindow, ShowsItsControlsAndMenus)
             s(u"A&yuda: Guía, -, Acerca de...")}));
     EXPECT_EQ(selector()->itemText(3), s(u"BANCO-Bancos"));
     EXPECT_EQ(selector()->count(), 5);
+
+    const auto* delegate = qobject_cast<LinkGridDelegate*>(grid()->itemDelegate());
+    ASSERT_NE(delegate, nullptr);
+    EXPECT_EQ(QFontInfo(delegate->gridFont()).family(), s(u"ABeeZee"));
+    EXPECT_EQ(QFontInfo(delegate->gridFont()).pixelSize(), 27);
 }
 
 TEST_F(MainWindow, StartsOnTheFavouritesWhenThereAreAny)
