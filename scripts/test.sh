@@ -16,7 +16,7 @@ cmake --build build/debug -j "$jobs"
 ctest --test-dir build/debug --output-on-failure -j "$jobs"
 
 if [ "$sanitizers" = 1 ]; then
-    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVALIA_SANITIZE=ON -DTREVALIA_WERROR=ON
+    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREVALIA_SANITIZE=ON -DTREVALIA_WERROR=ON -DTREVALIA_BENCHMARKS=OFF
     cmake --build build/sanitize -j "$jobs"
     ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --test-dir build/sanitize --output-on-failure -j "$jobs"

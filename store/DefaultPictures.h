@@ -4,7 +4,8 @@
 #include <QImage>
 #include <QList>
 
-// The 27 default pictures, 32 by 32: 1 the web, 2 a folder, then a set for other links.
+// The 27 default pictures, 32 by 32, numbered from 0: 1 is the web, 2 a folder, and the
+// rest a set for other kinds of links.
 namespace DefaultPictures {
 
 constexpr int Count = 27;

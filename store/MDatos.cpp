@@ -80,7 +80,7 @@ void TMD::seedNewDatabase(Database& database)
     SettingsTable(database).insertDefaults();
     PictureTable pictures(database);
     pictures.insert({DefaultPictures::Web, QStringLiteral("Página web"),
-        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Web - 1))});
+        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Web))});
     pictures.insert({DefaultPictures::Folder, QStringLiteral("Carpeta"),
-        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Folder - 1))});
+        DefaultPictures::toBmp(m_listaIconos.value(DefaultPictures::Folder))});
 }
