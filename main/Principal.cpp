@@ -1,13 +1,15 @@
 #include "main/Principal.h"
 
+#include "components/Guarded.h"
 #include "components/RadioGroup.h"
+#include "components/SchemeColours.h"
+#include "components/UpperCaseValidator.h"
 #include "main/Countdown.h"
 #include "main/LinkGridDelegate.h"
 #include "main/LinkListModel.h"
 #include "main/PictureCache.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
-#include "store/ColourText.h"
 #include "store/GroupTable.h"
 #include "store/LinkQueries.h"
 #include "store/MDatos.h"
@@ -30,24 +32,11 @@
 #include <QScreen>
 #include <QStyle>
 #include <QTableView>
-#include <QValidator>
 
 namespace {
 
 const QString GuideName = QStringLiteral("Guia simplificada Trevalia.pdf");
 const QString GridHint = QStringLiteral("Arrastra aquí los enlaces que quieras");
-
-// Turns every typed letter into a capital, as the search box stores it.
-class UpperCaseValidator : public QValidator
-{
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override
-    {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 QString loadListFont()
 {
@@ -78,35 +67,6 @@ void setBold(QWidget* widget)
     QFont font = widget->font();
     font.setBold(true);
     widget->setFont(font);
-}
-
-QColor colourOf(const QString& text, const QPalette& palette)
-{
-    const std::optional<quint32> value = ColourText::fromText(text);
-    if (!value)
-        throw AppError(QStringLiteral("'%1' no es un valor de color válido").arg(text));
-    return ColourText::toQColor(*value, palette);
-}
-
-void paintBackground(QWidget* widget, const QColor& colour, QPalette::ColorRole role = QPalette::Window)
-{
-    if (!colour.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void paintText(QWidget* widget, const QColor& colour)
-{
-    if (!colour.isValid())
-        return;
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
 }
 
 } // namespace
@@ -349,25 +309,30 @@ void TFormPrincipal::buildMenus()
 
 void TFormPrincipal::connectControls()
 {
-    connect(MAbrirEnlace, &QAction::triggered, this, [this] { guarded([this] { MAbrirEnlaceExecute(); }); });
-    connect(MGuia, &QAction::triggered, this, [this] { guarded([this] { MGuiaExecute(); }); });
+    connect(MAbrirEnlace, &QAction::triggered, this,
+        [this] { guarded(m_platform, [this] { MAbrirEnlaceExecute(); }); });
+    connect(MGuia, &QAction::triggered, this, [this] { guarded(m_platform, [this] { MGuiaExecute(); }); });
     connect(BotGuia, &QPushButton::clicked, MGuia, &QAction::trigger);
     connect(BotAnadirEnlace, &QPushButton::clicked, MNuevoEnlace, &QAction::trigger);
     connect(BotCerrar, &QPushButton::clicked, this, &QWidget::close);
-    connect(BotBuscar, &QPushButton::clicked, this, [this] { guarded([this] { ComboGruposSelect(); }); });
+    connect(BotBuscar, &QPushButton::clicked, this,
+        [this] { guarded(m_platform, [this] { ComboGruposSelect(); }); });
     connect(BotBorrarFiltro, &QPushButton::clicked, this,
-        [this] { guarded([this] { BotBorrarFiltroClick(); }); });
+        [this] { guarded(m_platform, [this] { BotBorrarFiltroClick(); }); });
     connect(BotEscape, &QPushButton::clicked, BotBorrarFiltro, &QPushButton::click);
     connect(BotFavoritos, &QPushButton::clicked, this, [this] {
         ComboGrupos->setCurrentIndex(1);
-        guarded([this] { ComboGruposSelect(); });
+        guarded(m_platform, [this] { ComboGruposSelect(); });
     });
-    connect(BotGrupo, &QPushButton::clicked, this, [this] { guarded([this] { BotGrupoClick(); }); });
-    connect(ComboGrupos, &QComboBox::activated, this, [this] { guarded([this] { ComboGruposSelect(); }); });
-    connect(ROrden, &RadioGroup::itemChanged, this, [this] { guarded([this] { ComboGruposSelect(); }); });
+    connect(
+        BotGrupo, &QPushButton::clicked, this, [this] { guarded(m_platform, [this] { BotGrupoClick(); }); });
+    connect(ComboGrupos, &QComboBox::activated, this,
+        [this] { guarded(m_platform, [this] { ComboGruposSelect(); }); });
+    connect(ROrden, &RadioGroup::itemChanged, this,
+        [this] { guarded(m_platform, [this] { ComboGruposSelect(); }); });
     connect(EBusqueda, &QLineEdit::textChanged, this, [this] {
         if (!m_silentSearchChange)
-            guarded([this] { EBusquedaChange(); });
+            guarded(m_platform, [this] { EBusquedaChange(); });
     });
     connect(CKBuscaAuto, &QCheckBox::clicked, this, [this] {
         EBusqueda->setFocus();
@@ -378,7 +343,7 @@ void TFormPrincipal::connectControls()
                 ? QStringLiteral("Escribe parte del nombre o dirección del enlace")
                 : QStringLiteral("Escribe parte del nombre del enlace"));
         if (CKDireccion->hasFocus()) {
-            guarded([this] { ComboGruposSelect(); });
+            guarded(m_platform, [this] { ComboGruposSelect(); });
             EBusqueda->setFocus();
         }
     });
@@ -402,22 +367,13 @@ void TFormPrincipal::connectControls()
         watched->installEventFilter(this);
 }
 
-template<typename Handler> void TFormPrincipal::guarded(Handler&& handler)
-{
-    try {
-        handler();
-    } catch (const AppError& error) {
-        m_platform.showError(error.message());
-    }
-}
-
 void TFormPrincipal::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
     if (m_shown)
         return;
     m_shown = true;
-    guarded([this] {
+    guarded(m_platform, [this] {
         PonerColores();
         if (!QFileInfo::exists(guidePath())) {
             MGuia->setVisible(false);
@@ -438,7 +394,7 @@ void TFormPrincipal::showEvent(QShowEvent* event)
 
 void TFormPrincipal::closeEvent(QCloseEvent* event)
 {
-    guarded([this] { GuardarPreferencias(); });
+    guarded(m_platform, [this] { GuardarPreferencias(); });
     if (m_md.constantes.BorrarFinClipBoard)
         m_platform.clearClipboard();
     QMainWindow::closeEvent(event);
@@ -446,33 +402,14 @@ void TFormPrincipal::closeEvent(QCloseEvent* event)
 
 void TFormPrincipal::PonerColores()
 {
-    const ColourScheme& colours = m_md.colores;
-    const QPalette palette = QApplication::palette();
-    const QColor background = colourOf(colours.ColorFondo, palette);
-    const QColor title = colourOf(colours.ColorTitulo, palette);
-    const QColor button = colourOf(colours.ColorBoton, palette);
-    const QColor message = colourOf(colours.ColorMensaje, palette);
-    const QColor hint = colourOf(colours.ColorSugerencia, palette);
-    const QColor edit = colourOf(colours.ColorEdicion, palette);
-
-    for (QWidget* widget :
-        {static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel4),
-            static_cast<QWidget*>(LTitulo), static_cast<QWidget*>(LSeleccionaEnlace),
-            static_cast<QWidget*>(PanelInfo), static_cast<QWidget*>(LNum), static_cast<QWidget*>(LBuscar),
-            static_cast<QWidget*>(LTextoBusqueda)})
-        paintBackground(widget, background);
-    paintBackground(DBGrid1, background, QPalette::Base);
-    paintText(LTitulo, title);
-    for (QWidget* widget : {BotGrupo, BotAnadirEnlace, BotCerrar, BotGuia})
-        paintText(widget, button);
-    for (QWidget* widget : {static_cast<QWidget*>(LSeleccionaEnlace), static_cast<QWidget*>(PanelInfo),
-             static_cast<QWidget*>(Label4), static_cast<QWidget*>(Label5)})
-        paintText(widget, message);
-    for (QWidget* widget :
-        {static_cast<QWidget*>(BotEscape), static_cast<QWidget*>(BotFavoritos), static_cast<QWidget*>(LNum),
-            static_cast<QWidget*>(LBuscar), static_cast<QWidget*>(LTextoBusqueda)})
-        paintText(widget, hint);
-    paintBackground(EBusqueda, edit, QPalette::Base);
+    const SchemeColours colours(m_md.colores);
+    colours.background({Panel1, Panel2, Panel4, DBGrid1, LTitulo, LSeleccionaEnlace, PanelInfo, LNum, LBuscar,
+        LTextoBusqueda});
+    colours.title({LTitulo});
+    colours.button({BotGrupo, BotAnadirEnlace, BotCerrar, BotGuia});
+    colours.message({LSeleccionaEnlace, PanelInfo, Label4, Label5});
+    colours.hint({BotEscape, BotFavoritos, LNum, LBuscar, LTextoBusqueda});
+    colours.edit({EBusqueda});
 }
 
 void TFormPrincipal::CargarInicio()
@@ -748,7 +685,7 @@ bool TFormPrincipal::searchBoxKey(QKeyEvent* key)
     if (key->type() == QEvent::KeyRelease) {
         if (key->key() == Qt::Key_F1 || key->key() == Qt::Key_F2) {
             ComboGrupos->setCurrentIndex(key->key() == Qt::Key_F1 ? 1 : 2);
-            guarded([this] { ComboGruposSelect(); });
+            guarded(m_platform, [this] { ComboGruposSelect(); });
             return true;
         }
         return false;
@@ -763,7 +700,7 @@ bool TFormPrincipal::searchBoxKey(QKeyEvent* key)
             DBGrid1->selectRow(0);
             MAbrirEnlace->trigger();
         }
-        guarded([this] { ComboGruposSelect(); });
+        guarded(m_platform, [this] { ComboGruposSelect(); });
         return true;
     case Qt::Key_Escape:
         BotBorrarFiltro->click();

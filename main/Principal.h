@@ -69,8 +69,6 @@ private:
     bool gridKey(QKeyEvent* key);
     QList<int> selectedRows() const;
     QString guidePath() const;
-    // Runs a handler, showing any error it raises in the error box.
-    template<typename Handler> void guarded(Handler&& handler);
 
     TMD& m_md;
     Platform& m_platform;

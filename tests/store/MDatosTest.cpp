@@ -68,8 +68,10 @@ TEST(MDatos, FirstStartCreatesTheDatabaseWithItsDefaults)
         EXPECT_EQ(reader.read().size(), QSize(32, 32));
     }
     // Row N holds image N of the picture list: 1 the globe, 2 the folder.
-    EXPECT_EQ(QImage::fromData(pictures[0].imagen), QImage::fromData(DefaultPictures::toBmp(md.ListaIconos().at(1))));
-    EXPECT_EQ(QImage::fromData(pictures[1].imagen), QImage::fromData(DefaultPictures::toBmp(md.ListaIconos().at(2))));
+    EXPECT_EQ(QImage::fromData(pictures[0].imagen),
+        QImage::fromData(DefaultPictures::toBmp(md.ListaIconos().at(1))));
+    EXPECT_EQ(QImage::fromData(pictures[1].imagen),
+        QImage::fromData(DefaultPictures::toBmp(md.ListaIconos().at(2))));
     EXPECT_EQ(md.ListaIconos().size(), DefaultPictures::Count);
     for (const QImage& picture : md.ListaIconos())
         EXPECT_EQ(picture.size(), QSize(32, 32));

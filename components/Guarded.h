@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/AppError.h"
+#include "platform/Platform.h"
+
+// Runs an event handler; an error it raises ends only that handler and is shown in the
+// error box, so the window stays usable.
+template<typename Handler> void guarded(Platform& platform, Handler&& handler)
+{
+    try {
+        handler();
+    } catch (const AppError& error) {
+        platform.showError(error.message());
+    }
+}

@@ -1,0 +1,43 @@
+#include "components/InternetShortcut.h"
+
+#include "store/TextUtils.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace InternetShortcut {
+
+QString address(const QString& text)
+{
+    bool inSection = false;
+    for (QString line : text.split(u'\n')) {
+        if (line.endsWith(u'\r'))
+            line.chop(1);
+        if (!inSection) {
+            inSection = line.compare(QStringLiteral("[InternetShortcut]"), Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        if (line.startsWith(u'['))
+            return {};
+        if (line.startsWith(QStringLiteral("URL="), Qt::CaseInsensitive))
+            return line.mid(4);
+    }
+    return {};
+}
+
+QString decode(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(bytes);
+    return utf8.hasError() ? DecodeWindows1252(bytes) : text;
+}
+
+QString readFile(const QString& path)
+{
+    QFile file(path);
+    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+        return {};
+    return address(decode(file.readAll()));
+}
+
+} // namespace InternetShortcut

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Internet shortcut (.url) files: INI text whose [InternetShortcut] section holds the
+// address on its "URL=" line. Read by hand: a generic INI reader mangles addresses.
+namespace InternetShortcut {
+
+// The address of the first "URL=" line of the [InternetShortcut] section: the whole rest of
+// the line; empty when there is none.
+QString address(const QString& text);
+
+// The file's text: UTF-8 when it is valid UTF-8, Windows-1252 otherwise.
+QString decode(const QByteArray& bytes);
+
+// The address of the shortcut file at path, or empty.
+QString readFile(const QString& path);
+
+} // namespace InternetShortcut

@@ -1,0 +1,189 @@
+#include "components/LinkDropTarget.h"
+
+#include "components/InternetShortcut.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QStringDecoder>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+const QString MozUrl = QStringLiteral("text/x-moz-url");
+const QString NetscapeUrl = QStringLiteral("_NETSCAPE_URL");
+const QString WindowsFormat = QStringLiteral("application/x-qt-windows-mime;value=\"%1\"");
+
+QString windowsFormat(const QMimeData& data, const QString& name)
+{
+    const QString prefix = WindowsFormat.arg(name);
+    for (const QString& format : data.formats()) {
+        if (format.startsWith(prefix))
+            return format;
+    }
+    return {};
+}
+
+// Text that may come as UTF-16 (with or without a byte order mark) or as UTF-8.
+QString decodeLinkText(const QByteArray& bytes)
+{
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || (bytes.size() > 1 && bytes.at(1) == '\0');
+    QString text = utf16 ? QStringDecoder(QStringDecoder::Utf16LE)(bytes) : QString::fromUtf8(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text.remove(QChar(0));
+}
+
+// The name of the first file of a FileGroupDescriptor(W) block, or empty.
+QString firstDescribedFile(const QByteArray& block, bool wide)
+{
+    constexpr qsizetype NameOffset = 4 + 72;
+    const qsizetype nameBytes = wide ? 520 : 260;
+    if (block.size() < NameOffset + nameBytes || block.left(4) == QByteArray(4, '\0'))
+        return {};
+    const QByteArray name = block.mid(NameOffset, nameBytes);
+    return wide ? decodeLinkText(name) : InternetShortcut::decode(name.left(name.indexOf('\0')));
+}
+
+QString withoutUrlExtension(const QString& name)
+{
+    return name.endsWith(QStringLiteral(".url"), Qt::CaseInsensitive) ? name.chopped(4) : QString();
+}
+
+QStringList localFiles(const QMimeData& data)
+{
+    QStringList files;
+    for (const QUrl& url : data.urls()) {
+        if (url.isLocalFile())
+            files << QDir::toNativeSeparators(url.toLocalFile());
+    }
+    return files;
+}
+
+void readAddress(const QMimeData& data, const QStringList& files, DroppedLinks& links)
+{
+    for (const bool wide : {false, true}) {
+        const QString descriptor = windowsFormat(
+            data, wide ? QStringLiteral("FileGroupDescriptorW") : QStringLiteral("FileGroupDescriptor"));
+        if (!descriptor.isEmpty() && links.Title.isEmpty())
+            links.Title = withoutUrlExtension(firstDescribedFile(data.data(descriptor), wide));
+    }
+    const QString contents = windowsFormat(data, QStringLiteral("FileContents"));
+    if (!contents.isEmpty() && links.URL.isEmpty() && !links.Title.isEmpty())
+        links.URL = InternetShortcut::address(InternetShortcut::decode(data.data(contents)));
+
+    // A link with its title: "address\ntitle".
+    for (const QString& format : {MozUrl, NetscapeUrl}) {
+        if (!links.URL.isEmpty() || !data.hasFormat(format))
+            continue;
+        const QStringList lines = decodeLinkText(data.data(format)).split(u'\n');
+        links.URL = lines.value(0).trimmed();
+        if (links.Title.isEmpty())
+            links.Title = lines.value(1).trimmed();
+    }
+    const QString locator = windowsFormat(data, QStringLiteral("UniformResourceLocator"));
+    if (links.URL.isEmpty() && !locator.isEmpty())
+        links.URL = QString::fromLocal8Bit(data.data(locator)).remove(QChar(0));
+    if (links.URL.isEmpty()) {
+        for (const QUrl& url : data.urls()) {
+            if (!url.isLocalFile()) {
+                links.URL = url.toString();
+                break;
+            }
+        }
+    }
+    if (links.URL.isEmpty() && data.hasText()) {
+        const QString text = data.text();
+        if (text.indexOf(QStringLiteral("://")) >= 1)
+            links.URL = text;
+    }
+    if (links.URL.isEmpty() && !files.isEmpty()
+        && files.first().endsWith(QStringLiteral(".url"), Qt::CaseInsensitive)) {
+        links.URL = InternetShortcut::readFile(files.first());
+        if (!links.URL.isEmpty() && links.Title.isEmpty())
+            links.Title = QFileInfo(files.first()).completeBaseName();
+    }
+}
+
+bool waylandSession()
+{
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
+} // namespace
+
+bool acceptsDrop(const QMimeData& data, DropFormats formats)
+{
+    if (formats & (DropFormat::Data | DropFormat::Bitmap | DropFormat::MetaFile) && !data.formats().isEmpty())
+        return true;
+    if (formats & (DropFormat::File | DropFormat::URL) && data.hasUrls())
+        return true;
+    if (formats & DropFormat::URL
+        && (data.hasText() || data.hasFormat(MozUrl) || data.hasFormat(NetscapeUrl)
+            || !windowsFormat(data, QStringLiteral("UniformResourceLocator")).isEmpty()
+            || !windowsFormat(data, QStringLiteral("FileGroupDescriptorW")).isEmpty()
+            || !windowsFormat(data, QStringLiteral("FileGroupDescriptor")).isEmpty()))
+        return true;
+    return formats & DropFormat::Text && data.hasText();
+}
+
+std::optional<DroppedLinks> readDrop(const QMimeData& data, DropFormats formats)
+{
+    DroppedLinks links;
+    const QStringList files = localFiles(data);
+    const bool fileList = formats & DropFormat::File && !files.isEmpty();
+    if (fileList)
+        links.Files = files;
+    if (formats & DropFormat::URL)
+        readAddress(data, files, links);
+    if (!fileList && links.URL.isEmpty() && links.Title.isEmpty())
+        return std::nullopt;
+    return links;
+}
+
+TLinkDropTarget::TLinkDropTarget(QWidget* target, DropFormats formats, Handler handler)
+    : QObject(target)
+    , m_formats(formats)
+    , m_handler(std::move(handler))
+{
+    // Every control inside the target hands its drops up to the target.
+    for (QWidget* child : target->findChildren<QWidget*>())
+        child->setAcceptDrops(false);
+    target->setAcceptDrops(true);
+    target->installEventFilter(this);
+}
+
+bool TLinkDropTarget::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QObject::eventFilter(watched, event);
+    auto* drop = static_cast<QDropEvent*>(event);
+    const Qt::DropAction action = waylandSession() ? Qt::CopyAction : Qt::LinkAction;
+    if (!(drop->possibleActions() & action) || !drop->mimeData()
+        || !acceptsDrop(*drop->mimeData(), m_formats)) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(action);
+    if (type != QEvent::Drop) {
+        drop->accept();
+        return true;
+    }
+    try {
+        const std::optional<DroppedLinks> links = readDrop(*drop->mimeData(), m_formats);
+        if (!links) {
+            drop->ignore();
+            return true;
+        }
+        drop->accept();
+        m_handler(*links);
+    } catch (...) {
+        // A failed drop ends quietly, leaving done what the handler had done.
+        drop->setDropAction(Qt::IgnoreAction);
+    }
+    return true;
+}
