@@ -166,8 +166,7 @@ QString QtPlatform::openFileName(const QString& caption, const QString& folder, 
 
 QString QtPlatform::openPictureName(const QString& folder)
 {
-    return openFileName(QStringLiteral("Abrir imagen"), folder,
-        QStringLiteral("Mapas de bits (*.bmp);;Todos los archivos (*)"));
+    return openFileName(QStringLiteral("Abrir imagen"), folder, QStringLiteral("Bitmaps (*.bmp)"));
 }
 
 std::optional<QColor> QtPlatform::pickColour(const QColor& initial)
