@@ -117,6 +117,12 @@ qint64 LinkListModel::idAt(int row) const
     return row >= 0 && size_t(row) < m_ids.size() ? m_ids[size_t(row)] : 0;
 }
 
+int LinkListModel::rowOf(qint64 id) const
+{
+    const auto found = std::find(m_ids.begin(), m_ids.end(), id);
+    return found == m_ids.end() ? -1 : int(found - m_ids.begin());
+}
+
 int LinkListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : int(m_ids.size());

@@ -53,6 +53,8 @@ public:
     bool isOpen() const { return m_open; }
 
     qint64 idAt(int row) const;
+    // The row of a link, or -1 when it is not listed.
+    int rowOf(qint64 id) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

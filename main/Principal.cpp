@@ -4,6 +4,10 @@
 #include "components/RadioGroup.h"
 #include "components/SchemeColours.h"
 #include "components/UpperCaseValidator.h"
+#include "editor/AltaDirecciones.h"
+#include "groups/BuscarGrupos.h"
+#include "groups/ManGrupos.h"
+#include "icons/IconosEnlaces.h"
 #include "main/Countdown.h"
 #include "main/LinkGridDelegate.h"
 #include "main/LinkListModel.h"
@@ -274,6 +278,7 @@ void TFormPrincipal::buildMenus()
     };
     MAbrirEnlace = action("MAbrirEnlace", QStringLiteral("Abrir enlace..."));
     MNuevoEnlace = action("MNuevoEnlace", QStringLiteral("Nuevo Enlace"));
+    MEditarEnlace = action("MEditarEnlace", QStringLiteral("Editar Enlace"));
     MGuia = action("MGuia", QStringLiteral("Guía"));
 
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
@@ -281,7 +286,10 @@ void TFormPrincipal::buildMenus()
     QMenu* mantenimiento = menuBar()->addMenu(QStringLiteral("&Mantenimiento"));
     mantenimiento->addAction(MNuevoEnlace);
     mantenimiento->addSeparator();
-    mantenimiento->addAction(action("MManGrupos", QStringLiteral("Gestionar Grupos")));
+    QAction* MManGrupos = action("MManGrupos", QStringLiteral("Gestionar Grupos"));
+    connect(MManGrupos, &QAction::triggered, this,
+        [this] { guarded(m_platform, [this] { MManGruposExecute(); }); });
+    mantenimiento->addAction(MManGrupos);
     mantenimiento->addAction(action("MManNavegadores", QStringLiteral("Navegadores")));
     mantenimiento->addSeparator();
     mantenimiento->addAction(
@@ -289,7 +297,10 @@ void TFormPrincipal::buildMenus()
     QMenu* utilidades = menuBar()->addMenu(QStringLiteral("&Utilidades"));
     utilidades->addAction(action("MConfiguracion", QStringLiteral("Configuración general")));
     utilidades->addSeparator();
-    utilidades->addAction(action("MIconosEnlaces", QStringLiteral("Iconos enlaces")));
+    QAction* MIconosEnlaces = action("MIconosEnlaces", QStringLiteral("Iconos enlaces"));
+    connect(MIconosEnlaces, &QAction::triggered, this,
+        [this] { guarded(m_platform, [this] { MIconosEnlacesExecute(); }); });
+    utilidades->addAction(MIconosEnlaces);
     utilidades->addAction(action("MColores", QStringLiteral("Colores")));
     utilidades->addSeparator();
     utilidades->addAction(action("MImportarFavoritos", QStringLiteral("Importar favoritos navegadores")));
@@ -302,6 +313,7 @@ void TFormPrincipal::buildMenus()
 
     PopMenuPoner = named(new QMenu(this), "PopMenuPoner");
     PopMenuPoner->addAction(MAbrirEnlace);
+    PopMenuPoner->addAction(MEditarEnlace);
     PopupMenuNuevo = named(new QMenu(this), "PopupMenuNuevo");
     PopupMenuNuevo->addAction(MNuevoEnlace);
     m_gridMenu = PopupMenuNuevo;
@@ -311,6 +323,10 @@ void TFormPrincipal::connectControls()
 {
     connect(MAbrirEnlace, &QAction::triggered, this,
         [this] { guarded(m_platform, [this] { MAbrirEnlaceExecute(); }); });
+    connect(MNuevoEnlace, &QAction::triggered, this,
+        [this] { guarded(m_platform, [this] { MNuevoEnlaceExecute(); }); });
+    connect(MEditarEnlace, &QAction::triggered, this,
+        [this] { guarded(m_platform, [this] { MEditarEnlaceExecute(); }); });
     connect(MGuia, &QAction::triggered, this, [this] { guarded(m_platform, [this] { MGuiaExecute(); }); });
     connect(BotGuia, &QPushButton::clicked, MGuia, &QAction::trigger);
     connect(BotAnadirEnlace, &QPushButton::clicked, MNuevoEnlace, &QAction::trigger);
@@ -447,12 +463,15 @@ void TFormPrincipal::CargarInicio()
 
 void TFormPrincipal::CargarGrupoCombo()
 {
+    const QString selected = ComboGrupos->currentText();
     ComboGrupos->clear();
     ComboGrupos->addItems(
         {QStringLiteral("TODOS"), QStringLiteral("FAVORITOS"), QStringLiteral("SIN GRUPO")});
     for (const Group& group : GroupTable(m_md.Enlaces()).all())
         ComboGrupos->addItem(group.codgrupo + u'-' + group.nomgrupo);
     ComboGrupos->setMaxVisibleItems(std::min(ComboGrupos->count() + 2, 30));
+    // The rebuilt selector stays where it was while that item still exists.
+    ComboGrupos->setCurrentIndex(ComboGrupos->findText(selected));
 }
 
 void TFormPrincipal::ComboGruposSelect()
@@ -568,7 +587,86 @@ void TFormPrincipal::BotBorrarFiltroClick()
 
 void TFormPrincipal::BotGrupoClick()
 {
-    // The group picker arrives with the group windows.
+    const CountdownPause pause(*m_countdown);
+    TFormBuscarGrupos picker(m_md, this);
+    picker.GrupoElegido.clear();
+    m_platform.runModal(picker);
+    if (!picker.GrupoElegido.isEmpty())
+        selectGroup(picker.GrupoElegido);
+}
+
+void TFormPrincipal::selectGroup(const QString& label)
+{
+    CargarGrupoCombo();
+    const int position = ComboGrupos->findText(label);
+    if (position > 0) {
+        ComboGrupos->setCurrentIndex(position);
+        ComboGruposSelect();
+    }
+}
+
+void TFormPrincipal::MNuevoEnlaceExecute()
+{
+    const CountdownPause pause(*m_countdown);
+    TFormAltaDirecciones editor(m_md, this);
+    editor.Modo = QStringLiteral("ALTA");
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (ComboGrupos->currentIndex() > 1)
+        editor.setGrupo(current.isValid()
+                ? m_model->index(current.row(), LinkListModel::CodGrupo).data().toString()
+                : QString());
+    if (ComboGrupos->currentIndex() == 1)
+        editor.setFavorito(true);
+    m_platform.runModal(editor);
+    if (editor.Guardado) {
+        ROrden->setItemIndex(2);
+        m_model->refresh();
+        showCount();
+        if (m_model->rowCount() > 0)
+            DBGrid1->setCurrentIndex(m_model->index(0, LinkListModel::Titulo));
+        CargarGrupoCombo();
+    }
+    if (m_md.NumRegDirecciones() != 0 && PanelInfo->isVisible())
+        BotBorrarFiltro->click();
+}
+
+void TFormPrincipal::MEditarEnlaceExecute()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    if (!current.isValid())
+        return;
+    const qint64 id = m_model->idAt(current.row());
+    TFormAltaDirecciones editor(m_md, this);
+    editor.Modo = QStringLiteral("EDITAR");
+    editor.IdEnlace = QString::number(id);
+    editor.setFavorito(
+        m_model->index(current.row(), LinkListModel::Tipo).data().toString() == QStringLiteral("F"));
+    m_platform.runModal(editor);
+    if (!editor.Guardado)
+        return;
+    m_model->refresh();
+    showCount();
+    const int row = m_model->rowOf(id);
+    if (row >= 0)
+        DBGrid1->setCurrentIndex(m_model->index(row, LinkListModel::Titulo));
+}
+
+void TFormPrincipal::MManGruposExecute()
+{
+    {
+        const CountdownPause pause(*m_countdown);
+        TFormManGrupos window(m_md, this);
+        m_platform.runModal(window);
+    }
+    CargarGrupoCombo();
+    BotBorrarFiltro->click();
+}
+
+void TFormPrincipal::MIconosEnlacesExecute()
+{
+    TFormIconosEnlaces library(m_md, this);
+    m_platform.runModal(library);
+    ComboGruposSelect();
 }
 
 void TFormPrincipal::EBusquedaChange()
@@ -734,6 +832,8 @@ bool TFormPrincipal::gridKey(QKeyEvent* key)
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (key->modifiers() == Qt::ControlModifier && hasRows)
+            MEditarEnlace->trigger();
         if (key->modifiers() == Qt::NoModifier && hasRows) {
             const QModelIndex current = DBGrid1->currentIndex();
             if (current.isValid())

@@ -61,6 +61,13 @@ private:
     void setSearchTextSilently(const QString& text);
     void BotBorrarFiltroClick();
     void BotGrupoClick();
+    void MNuevoEnlaceExecute();
+    void MEditarEnlaceExecute();
+    void MManGruposExecute();
+    void MIconosEnlacesExecute();
+    // Selects the selector item equal to a group label and runs the search, when found
+    // past "TODOS".
+    void selectGroup(const QString& label);
     void EBusquedaChange();
     void MAbrirEnlaceExecute();
     void AbrirEnlacesYa(const QList<int>& rows);
@@ -112,5 +119,6 @@ private:
     QMenu* m_gridMenu = nullptr;
     QAction* MAbrirEnlace;
     QAction* MNuevoEnlace;
+    QAction* MEditarEnlace;
     QAction* MGuia;
 };

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "components/RadioGroup.h"
+#include "editor/AltaDirecciones.h"
 #include "main/Countdown.h"
 #include "main/LinkGridDelegate.h"
 #include "store/PictureTable.h"
@@ -359,8 +360,16 @@ TEST_F(MainWindow, KeysInTheList)
     EXPECT_TRUE(grid()->hasFocus());
     EXPECT_EQ(grid()->currentIndex().row(), 0);
 
+    QStringList edited;
+    platform.modal = [&edited](QDialog& dialog) {
+        const auto& editor = dynamic_cast<TFormAltaDirecciones&>(dialog);
+        edited << editor.Modo + u' ' + editor.IdEnlace;
+        return int(QDialog::Rejected);
+    };
     QTest::keyClick(grid(), Qt::Key_Return, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(edited.isEmpty());
     QTest::keyClick(grid(), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(edited, QStringList {s(u"EDITAR 1")});
     EXPECT_TRUE(platform.opened.isEmpty());
 
     QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier);
