@@ -95,7 +95,8 @@ void readAddress(const QMimeData& data, const QStringList& files, DroppedLinks& 
             }
         }
     }
-    if (links.URL.isEmpty() && data.hasText()) {
+    // The text a file list brings along is the list itself, not an address.
+    if (links.URL.isEmpty() && files.isEmpty() && data.hasText()) {
         const QString text = data.text();
         if (text.indexOf(QStringLiteral("://")) >= 1)
             links.URL = text;
@@ -139,7 +140,11 @@ std::optional<DroppedLinks> readDrop(const QMimeData& data, DropFormats formats)
         links.Files = files;
     if (formats & DropFormat::URL)
         readAddress(data, files, links);
-    if (!fileList && links.URL.isEmpty() && links.Title.isEmpty())
+    // Text and pictures are taken too where the formats ask for them, though only files
+    // and addresses are read from a drop.
+    const bool otherData
+        = (formats & DropFormat::Text && data.hasText()) || (formats & DropFormat::Bitmap && data.hasImage());
+    if (!fileList && links.URL.isEmpty() && links.Title.isEmpty() && !otherData)
         return std::nullopt;
     return links;
 }
