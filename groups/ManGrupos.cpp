@@ -96,7 +96,7 @@ TFormManGrupos::TFormManGrupos(TMD& md, QWidget* parent)
     layout->addWidget(search);
     layout->addWidget(DBGrid1, 1);
     layout->addWidget(edit);
-    setFixedSize(560, 520);
+    setFixedSize(620, 520);
 
     Platform& platform = m_md.platform();
     connect(EBusqueda, &QLineEdit::textChanged, this,

@@ -41,7 +41,8 @@ TFormIconosEnlaces::TFormIconosEnlaces(TMD& md, QWidget* parent)
 
     auto* grid = new QGridLayout(m_panel);
     grid->addWidget(LTitulo, 0, 0, 1, 2);
-    grid->addWidget(DBGrid1, 1, 0, 4, 1);
+    grid->addWidget(DBGrid1, 1, 0, 5, 1);
+    grid->setRowStretch(5, 1);
     grid->addWidget(Image1, 1, 1, Qt::AlignHCenter);
     grid->addWidget(BotGaleria, 2, 1);
     grid->addWidget(BotPropio, 3, 1);
