@@ -32,6 +32,19 @@ QString decode(const QByteArray& bytes)
     return utf8.hasError() ? DecodeWindows1252(bytes) : text;
 }
 
+std::optional<QString> lastUrlLine(const QString& path)
+{
+    QFile file(path);
+    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QString address;
+    for (const QString& line : decode(file.readAll()).split(u'\n')) {
+        if (line.contains(QStringLiteral("URL="), Qt::CaseInsensitive))
+            address = line.mid(line.indexOf(u'=') + 1).remove(u'\r');
+    }
+    return address;
+}
+
 QString readFile(const QString& path)
 {
     QFile file(path);

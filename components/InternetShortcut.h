@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // Internet shortcut (.url) files: INI text whose [InternetShortcut] section holds the
 // address on its "URL=" line. Read by hand: a generic INI reader mangles addresses.
 namespace InternetShortcut {
@@ -16,5 +18,10 @@ QString decode(const QByteArray& bytes);
 
 // The address of the shortcut file at path, or empty.
 QString readFile(const QString& path);
+
+// The address by the intake's looser rule: the last line holding "URL=" anywhere (a
+// "BASEURL=" line too), everything after its first "=". Empty when no line holds it;
+// nothing when the file cannot be read.
+std::optional<QString> lastUrlLine(const QString& path);
 
 } // namespace InternetShortcut

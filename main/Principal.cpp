@@ -1,6 +1,7 @@
 #include "main/Principal.h"
 
 #include "components/Guarded.h"
+#include "components/LinkDropTarget.h"
 #include "components/RadioGroup.h"
 #include "components/SchemeColours.h"
 #include "components/UpperCaseValidator.h"
@@ -90,6 +91,8 @@ TFormPrincipal::TFormPrincipal(TMD& md, QWidget* parent)
     buildMenus();
     connectControls();
     m_statement.line(u"Select * from direcciones");
+    new TLinkDropTarget(Panel2, DropFormat::File | DropFormat::URL,
+        [this](const DroppedLinks& links) { DropTargetDrop(links); });
     m_platform.clearClipboard();
 }
 
@@ -270,37 +273,49 @@ void TFormPrincipal::buildControls()
     setTabOrder(ComboGrupos, DBGrid1);
 }
 
+QAction* TFormPrincipal::action(const char* name, const QString& caption, void (TFormPrincipal::*handler)())
+{
+    auto* created = named(new QAction(caption, this), name);
+    if (handler)
+        connect(created, &QAction::triggered, this,
+            [this, handler] { guarded(m_platform, [this, handler] { (this->*handler)(); }); });
+    return created;
+}
+
 void TFormPrincipal::buildMenus()
 {
-    auto action = [this](const char* name, const QString& text) {
-        auto* created = named(new QAction(text, this), name);
-        return created;
-    };
-    MAbrirEnlace = action("MAbrirEnlace", QStringLiteral("Abrir enlace..."));
-    MNuevoEnlace = action("MNuevoEnlace", QStringLiteral("Nuevo Enlace"));
-    MEditarEnlace = action("MEditarEnlace", QStringLiteral("Editar Enlace"));
-    MGuia = action("MGuia", QStringLiteral("Guía"));
+    // The actions of the windows still to come are in place and open nothing yet.
+    MAbrirEnlace
+        = action("MAbrirEnlace", QStringLiteral("Abrir enlace..."), &TFormPrincipal::MAbrirEnlaceExecute);
+    MNuevoEnlace
+        = action("MNuevoEnlace", QStringLiteral("Nuevo Enlace"), &TFormPrincipal::MNuevoEnlaceExecute);
+    MEditarEnlace
+        = action("MEditarEnlace", QStringLiteral("Editar Enlace"), &TFormPrincipal::MEditarEnlaceExecute);
+    MBorrarEnlace
+        = action("MBorrarEnlace", QStringLiteral("Borrar Enlace"), &TFormPrincipal::MBorrarEnlaceExecute);
+    MPegarEnlace
+        = action("MPegarEnlace", QStringLiteral("Pegar Enlace"), &TFormPrincipal::MPegarEnlaceExecute);
+    MGuia = action("MGuia", QStringLiteral("Guía"), &TFormPrincipal::MGuiaExecute);
+    QAction* MManGrupos
+        = action("MManGrupos", QStringLiteral("Gestionar Grupos"), &TFormPrincipal::MManGruposExecute);
+    QAction* MNuevoGrupo
+        = action("MNuevoGrupo", QStringLiteral("Nuevo grupo"), &TFormPrincipal::MNuevoGrupoExecute);
 
     QMenu* archivo = menuBar()->addMenu(QStringLiteral("&Archivo"));
     archivo->addAction(QStringLiteral("Cerrar"), this, &QWidget::close);
     QMenu* mantenimiento = menuBar()->addMenu(QStringLiteral("&Mantenimiento"));
     mantenimiento->addAction(MNuevoEnlace);
     mantenimiento->addSeparator();
-    QAction* MManGrupos = action("MManGrupos", QStringLiteral("Gestionar Grupos"));
-    connect(MManGrupos, &QAction::triggered, this,
-        [this] { guarded(m_platform, [this] { MManGruposExecute(); }); });
     mantenimiento->addAction(MManGrupos);
     mantenimiento->addAction(action("MManNavegadores", QStringLiteral("Navegadores")));
     mantenimiento->addSeparator();
-    mantenimiento->addAction(
-        action("MQuitarPrioridades", QStringLiteral("Quita prioridades de los enlaces")));
+    mantenimiento->addAction(action("MQuitarPrioridades", QStringLiteral("Quita prioridades de los enlaces"),
+        &TFormPrincipal::MQuitarPrioridadesExecute));
     QMenu* utilidades = menuBar()->addMenu(QStringLiteral("&Utilidades"));
     utilidades->addAction(action("MConfiguracion", QStringLiteral("Configuración general")));
     utilidades->addSeparator();
-    QAction* MIconosEnlaces = action("MIconosEnlaces", QStringLiteral("Iconos enlaces"));
-    connect(MIconosEnlaces, &QAction::triggered, this,
-        [this] { guarded(m_platform, [this] { MIconosEnlacesExecute(); }); });
-    utilidades->addAction(MIconosEnlaces);
+    utilidades->addAction(
+        action("MIconosEnlaces", QStringLiteral("Iconos enlaces"), &TFormPrincipal::MIconosEnlacesExecute));
     utilidades->addAction(action("MColores", QStringLiteral("Colores")));
     utilidades->addSeparator();
     utilidades->addAction(action("MImportarFavoritos", QStringLiteral("Importar favoritos navegadores")));
@@ -312,22 +327,73 @@ void TFormPrincipal::buildMenus()
     ayuda->addAction(action("MAcercade", QStringLiteral("Acerca de...")));
 
     PopMenuPoner = named(new QMenu(this), "PopMenuPoner");
-    PopMenuPoner->addAction(MAbrirEnlace);
-    PopMenuPoner->addAction(MEditarEnlace);
+    auto entry = [this](const char* name, const QString& caption, void (TFormPrincipal::*handler)()) {
+        QAction* created = action(name, caption, handler);
+        PopMenuPoner->addAction(created);
+        return created;
+    };
+    Abrirenlace1
+        = entry("Abrirenlace1", QStringLiteral("Abrir enlace..."), &TFormPrincipal::MAbrirEnlaceExecute);
+    Abrircomoadministrador1 = entry("Abrircomoadministrador1", QStringLiteral("Abrir como administrador"),
+        &TFormPrincipal::MAbrirAdministradorExecute);
+    Abrircon1 = named(PopMenuPoner->addMenu(QStringLiteral("Abrir con...")), "Abrircon1");
+    PopMenuPoner->addSeparator();
+    EditarEnlace1
+        = entry("EditarEnlace1", QStringLiteral("Editar Enlace"), &TFormPrincipal::MEditarEnlaceExecute);
+    BorrarEnlace1
+        = entry("BorrarEnlace1", QStringLiteral("Borrar Enlace"), &TFormPrincipal::MBorrarEnlaceExecute);
+    VerEnlace = entry("VerEnlace", QStringLiteral("Ver enlace"), &TFormPrincipal::MVerEnlaceExecute);
+    PopMenuPoner->addSeparator();
+    AsignarPrioridad1 = entry("AsignarPrioridad1", QStringLiteral("Asignar prioridad..."),
+        &TFormPrincipal::MAsignarPrioridadExecute);
+    AsignarGrupo1 = named(PopMenuPoner->addMenu(QStringLiteral("Asignar Grupo...")), "AsignarGrupo1");
+    Borrargrupo1
+        = entry("Borrargrupo1", QStringLiteral("Borrar grupo"), &TFormPrincipal::MBorrarGrupoExecute);
+    Borrargrupo1->setToolTip(QStringLiteral("Borra el grupo y deja todos sus enlaces sin grupo"));
+    BorrarGrupoYEnlaces1 = entry("BorrarGrupoYEnlaces1", QStringLiteral("Borrar grupo y sus enlaces"),
+        &TFormPrincipal::MBorrarGrupoyEnlacesExecute);
+    BorrarGrupoYEnlaces1->setToolTip(QStringLiteral("Borrar el grupo y todos los enlaces del grup"));
+    PopMenuPoner->addSeparator();
+    AnadirFavorPersonal1 = entry("AnadirFavorPersonal1", QStringLiteral("Añadir a Favoritos"),
+        &TFormPrincipal::MAnadirFavoritoExecute);
+    QuitarFavorPersonal1 = entry("QuitarFavorPersonal1", QStringLiteral("Quitar de Favoritos"),
+        &TFormPrincipal::MQuitarFavoritoExecute);
+    AadirFavorito1 = entry("AadirFavorito1", QStringLiteral("Eliminar TODA la llista Favoritos"),
+        &TFormPrincipal::MBorrarFavoritosExecute);
+    PopMenuPoner->addSeparator();
+    AbrirUbicacion1 = entry(
+        "AbrirUbicacion1", QStringLiteral("Abrir Ubicación"), &TFormPrincipal::MAbrirUbicacionExecute);
+    CopiarEnlace
+        = entry("CopiarEnlace", QStringLiteral("Copiar Enlace"), &TFormPrincipal::MCopiarEnlaceExecute);
+    PegarEnlace1
+        = entry("PegarEnlace1", QStringLiteral("Pegar Enlace"), &TFormPrincipal::MPegarEnlaceExecute);
+    PopMenuPoner->addSeparator();
+    BorraFisicamente = entry("BorraFisicamente", QStringLiteral("Borrar FISICAMENTE carpeta y subcarpetas"),
+        &TFormPrincipal::MBorrarFisicamenteExecute);
+    connect(PopMenuPoner, &QMenu::aboutToShow, this, [this] { PopMenuPonerPopup(); });
+    connect(Abrircon1, &QMenu::triggered, this,
+        [this](QAction* chosen) { guarded(m_platform, [this, chosen] { NavegadorClick(chosen->text()); }); });
+    connect(AsignarGrupo1, &QMenu::triggered, this,
+        [this](QAction* chosen) { guarded(m_platform, [this, chosen] { GruposClick(chosen->text()); }); });
+
     PopupMenuNuevo = named(new QMenu(this), "PopupMenuNuevo");
     PopupMenuNuevo->addAction(MNuevoEnlace);
+    PopupMenuNuevo->addAction(MPegarEnlace);
+    connect(PopupMenuNuevo, &QMenu::aboutToShow, this,
+        [this] { MPegarEnlace->setVisible(m_platform.clipboardFormatCount() > 0); });
     m_gridMenu = PopupMenuNuevo;
+
+    PopupMenuGrupos = named(new QMenu(this), "PopupMenuGrupos");
+    PopupMenuGrupos->addAction(MNuevoGrupo);
+    PopupMenuGrupos->addSeparator();
+    PopupMenuGrupos->addAction(MManGrupos);
 }
 
 void TFormPrincipal::connectControls()
 {
-    connect(MAbrirEnlace, &QAction::triggered, this,
-        [this] { guarded(m_platform, [this] { MAbrirEnlaceExecute(); }); });
-    connect(MNuevoEnlace, &QAction::triggered, this,
-        [this] { guarded(m_platform, [this] { MNuevoEnlaceExecute(); }); });
-    connect(MEditarEnlace, &QAction::triggered, this,
-        [this] { guarded(m_platform, [this] { MEditarEnlaceExecute(); }); });
-    connect(MGuia, &QAction::triggered, this, [this] { guarded(m_platform, [this] { MGuiaExecute(); }); });
+    ComboGrupos->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ComboGrupos, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint& at) { PopupMenuGrupos->popup(ComboGrupos->mapToGlobal(at)); });
     connect(BotGuia, &QPushButton::clicked, MGuia, &QAction::trigger);
     connect(BotAnadirEnlace, &QPushButton::clicked, MNuevoEnlace, &QAction::trigger);
     connect(BotCerrar, &QPushButton::clicked, this, &QWidget::close);
@@ -400,6 +466,7 @@ void TFormPrincipal::showEvent(QShowEvent* event)
         move(screen.center() - rect().center());
         DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        SubMenuNavegadores();
         CargarInicio();
         if (m_md.constantes.BorrarInicioClipBoard)
             m_platform.clearClipboard();
@@ -463,15 +530,14 @@ void TFormPrincipal::CargarInicio()
 
 void TFormPrincipal::CargarGrupoCombo()
 {
-    const QString selected = ComboGrupos->currentText();
     ComboGrupos->clear();
     ComboGrupos->addItems(
         {QStringLiteral("TODOS"), QStringLiteral("FAVORITOS"), QStringLiteral("SIN GRUPO")});
     for (const Group& group : GroupTable(m_md.Enlaces()).all())
         ComboGrupos->addItem(group.codgrupo + u'-' + group.nomgrupo);
     ComboGrupos->setMaxVisibleItems(std::min(ComboGrupos->count() + 2, 30));
-    // The rebuilt selector stays where it was while that item still exists.
-    ComboGrupos->setCurrentIndex(ComboGrupos->findText(selected));
+    // The group submenu of the link menu always lists the same groups.
+    SubMenuGrupos();
 }
 
 void TFormPrincipal::ComboGruposSelect()
@@ -829,6 +895,9 @@ bool TFormPrincipal::gridKey(QKeyEvent* key)
         return true;
     case Qt::Key_Insert:
         MNuevoEnlace->trigger();
+        return true;
+    case Qt::Key_Delete:
+        MBorrarEnlace->trigger();
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

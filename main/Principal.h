@@ -4,7 +4,10 @@
 
 #include <QMainWindow>
 
+#include <optional>
+
 class Countdown;
+struct DroppedLinks;
 class LinkGridDelegate;
 class LinkListModel;
 class PictureCache;
@@ -65,6 +68,42 @@ private:
     void MEditarEnlaceExecute();
     void MManGruposExecute();
     void MIconosEnlacesExecute();
+    QAction* action(const char* name, const QString& caption, void (TFormPrincipal::*handler)() = nullptr);
+
+    // Link actions and menus.
+    void PopMenuPonerPopup();
+    void SubMenuNavegadores();
+    void SubMenuGrupos();
+    void NavegadorClick(const QString& browser);
+    void GruposClick(const QString& caption);
+    void MAbrirAdministradorExecute();
+    void MAbrirUbicacionExecute();
+    void MAnadirFavoritoExecute();
+    void MQuitarFavoritoExecute();
+    void setFavourite(bool favourite);
+    void MBorrarFavoritosExecute();
+    void MAsignarPrioridadExecute();
+    void MQuitarPrioridadesExecute();
+    void MNuevoGrupoExecute();
+    void MBorrarGrupoExecute();
+    void MBorrarGrupoyEnlacesExecute();
+    void deleteSelectedGroup(bool withLinks);
+    void MBorrarEnlaceExecute();
+    void MVerEnlaceExecute();
+    void MBorrarFisicamenteExecute();
+    // The id and address of the current row; empty when the list has none.
+    std::optional<int> currentRow() const;
+    QString columnText(int row, int column) const;
+
+    // Intake from the clipboard and drops.
+    void MCopiarEnlaceExecute();
+    void MPegarEnlaceExecute();
+    void DropTargetDrop(const DroppedLinks& links);
+    void DardeAltaEnlace(const QString& title, const QString& address);
+    // Stores a link unless the same title and address are stored already.
+    void takeLink(const QString& title, const QString& address);
+    // After an intake: the most recent links first, the newest current.
+    void showRecent();
     // Selects the selector item equal to a group label and runs the search, when found
     // past "TODOS".
     void selectGroup(const QString& label);
@@ -120,5 +159,25 @@ private:
     QAction* MAbrirEnlace;
     QAction* MNuevoEnlace;
     QAction* MEditarEnlace;
+    QAction* MBorrarEnlace;
+    QAction* MPegarEnlace;
+    QAction* Abrirenlace1;
+    QAction* Abrircomoadministrador1;
+    QMenu* Abrircon1;
+    QAction* EditarEnlace1;
+    QAction* BorrarEnlace1;
+    QAction* VerEnlace;
+    QAction* AsignarPrioridad1;
+    QMenu* AsignarGrupo1;
+    QAction* Borrargrupo1;
+    QAction* BorrarGrupoYEnlaces1;
+    QAction* AnadirFavorPersonal1;
+    QAction* QuitarFavorPersonal1;
+    QAction* AadirFavorito1;
+    QAction* AbrirUbicacion1;
+    QAction* CopiarEnlace;
+    QAction* PegarEnlace1;
+    QAction* BorraFisicamente;
+    QMenu* PopupMenuGrupos;
     QAction* MGuia;
 };
