@@ -167,7 +167,7 @@ void TFormPrincipal::setFavourite(bool favourite)
             m_md.Enlaces().execute(LinkStatements::favorito(m_model->idAt(row), favourite, now));
         DBGrid1->clearSelection();
     }
-    m_model->refresh();
+    refreshList();
 }
 
 void TFormPrincipal::MBorrarFavoritosExecute()
@@ -212,7 +212,7 @@ void TFormPrincipal::MAsignarPrioridadExecute()
             m_md.Enlaces().execute(LinkStatements::prioridad(m_model->idAt(row), priority, now));
         DBGrid1->clearSelection();
     }
-    m_model->refresh();
+    refreshList();
 }
 
 void TFormPrincipal::MQuitarPrioridadesExecute()
@@ -245,7 +245,7 @@ void TFormPrincipal::GruposClick(const QString& caption)
         DBGrid1->clearSelection();
     if (!created.isEmpty())
         selectGroup(created);
-    m_model->refresh();
+    refreshList();
     showCount();
 }
 
@@ -301,13 +301,13 @@ void TFormPrincipal::MBorrarEnlaceExecute()
         if (m_platform.confirm(QStringLiteral("¿Seguro que quieres borrar el enlace: ")
                 + columnText(*current, LinkListModel::Titulo) + QStringLiteral(" ?")))
             links.remove(m_model->idAt(*current));
-        m_model->refresh();
+        refreshList();
         DBGrid1->clearSelection();
     } else if (m_platform.confirm(
                    QStringLiteral("¿Seguro que quieres los %1 enlaces seleccionados?").arg(rows.size()))) {
         for (const int row : rows)
             links.remove(m_model->idAt(row));
-        m_model->refresh();
+        refreshList();
         showCount();
         DBGrid1->clearSelection();
     }
@@ -343,7 +343,7 @@ void TFormPrincipal::MBorrarFisicamenteExecute()
         return;
     }
     LinkTable(m_md.Enlaces()).remove(m_model->idAt(*row));
-    m_model->refresh();
+    refreshList();
     DBGrid1->clearSelection();
     m_platform.showInformation(QStringLiteral("Se ha borrado la carpeta y todo su contenido"));
 }

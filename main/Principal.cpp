@@ -607,6 +607,19 @@ void TFormPrincipal::presentResult()
     m_gridMenu = PopupMenuNuevo;
 }
 
+void TFormPrincipal::refreshList()
+{
+    const QModelIndex current = DBGrid1->currentIndex();
+    const qint64 id = current.isValid() ? m_model->idAt(current.row()) : 0;
+    m_model->refresh();
+    int row = m_model->rowOf(id);
+    if (row < 0 && current.isValid())
+        row = std::min(current.row(), m_model->rowCount() - 1);
+    if (row >= 0)
+        DBGrid1->selectionModel()->setCurrentIndex(
+            m_model->index(row, LinkListModel::Titulo), QItemSelectionModel::NoUpdate);
+}
+
 void TFormPrincipal::showCount()
 {
     LNum->setText(QString::number(m_model->rowCount()));
@@ -686,7 +699,7 @@ void TFormPrincipal::MNuevoEnlaceExecute()
     m_platform.runModal(editor);
     if (editor.Guardado) {
         ROrden->setItemIndex(2);
-        m_model->refresh();
+        refreshList();
         showCount();
         if (m_model->rowCount() > 0)
             DBGrid1->setCurrentIndex(m_model->index(0, LinkListModel::Titulo));
@@ -710,7 +723,7 @@ void TFormPrincipal::MEditarEnlaceExecute()
     m_platform.runModal(editor);
     if (!editor.Guardado)
         return;
-    m_model->refresh();
+    refreshList();
     showCount();
     const int row = m_model->rowOf(id);
     if (row >= 0)
@@ -780,7 +793,7 @@ void TFormPrincipal::AbrirEnlacesYa(const QList<int>& rows)
         if (!message.isEmpty())
             m_platform.showInformation(message);
     }
-    m_model->refresh();
+    refreshList();
     showCount();
     DBGrid1->clearSelection();
 }

@@ -60,6 +60,8 @@ private:
     void PonerColores();
     void presentResult();
     void showCount();
+    // Reads the list again, keeping the current link current where it is still listed.
+    void refreshList();
     void updateListHint();
     void setSearchTextSilently(const QString& text);
     void BotBorrarFiltroClick();
