@@ -135,6 +135,18 @@ void TFormAltaDirecciones::buildControls()
     BotCancelar = flatButton("BotCancelar", QStringLiteral("Cancelar"), Panel1);
     ListBox1 = named(new QListWidget(Panel1), "ListBox1");
     ListBox1->hide();
+    BotLimpiarLista = flatButton("BotLimpiarLista", QStringLiteral("X"), Panel1);
+    BotLimpiarLista->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold; color: red"));
+    LLimpiarLista = label(QStringLiteral("Borrar lista"), Panel1, "LLimpiarLista");
+    BotTodoGruposIgual
+        = flatButton("BotTodoGruposIgual", QStringLiteral("Asignar a todos el grupo indicado"), Panel1);
+    LArrastrar = label(QStringLiteral("ARRASTAR Y SOLTAR"), Panel1, "LArrastrar");
+    LArrastrar->setStyleSheet(QStringLiteral("font-weight: bold; color: blue"));
+    CKModificar = named(new QCheckBox(QStringLiteral("Modificar"), Panel1), "CKModificar");
+    for (QWidget* batch : {static_cast<QWidget*>(BotLimpiarLista), static_cast<QWidget*>(LLimpiarLista),
+             static_cast<QWidget*>(BotTodoGruposIgual), static_cast<QWidget*>(LArrastrar),
+             static_cast<QWidget*>(CKModificar)})
+        batch->hide();
     m_groupMenu = new QMenu(this);
     m_browserMenu = new QMenu(this);
 
@@ -178,7 +190,15 @@ void TFormAltaDirecciones::buildControls()
     buttons->addWidget(BotOK);
     buttons->addWidget(BotCancelar);
     grid->addLayout(buttons, 8, 2, 1, 3);
-    grid->addWidget(ListBox1, 9, 0, 1, 5);
+    auto* batch = new QHBoxLayout;
+    batch->addWidget(BotLimpiarLista);
+    batch->addWidget(LLimpiarLista);
+    batch->addWidget(BotTodoGruposIgual);
+    batch->addWidget(LArrastrar);
+    batch->addStretch();
+    batch->addWidget(CKModificar);
+    grid->addLayout(batch, 9, 0, 1, 5);
+    grid->addWidget(ListBox1, 10, 0, 1, 5);
     grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -205,6 +225,23 @@ void TFormAltaDirecciones::connectControls()
     connect(BotGaleria, &QPushButton::clicked, this, run(&TFormAltaDirecciones::BotGaleriaClick));
     connect(BotOriginal, &QPushButton::clicked, this, run(&TFormAltaDirecciones::BotOriginalClick));
     connect(BotOK, &QPushButton::clicked, this, run(&TFormAltaDirecciones::BotOKClick));
+    connect(BotImportar, &QPushButton::clicked, this, [this] { BotImportarClick(); });
+    connect(BotLimpiarLista, &QPushButton::clicked, this, [this] { BotLimpiarListaClick(); });
+    connect(BotTodoGruposIgual, &QPushButton::clicked, this, [this] { BotTodoGruposIgualClick(); });
+    connect(CKModificar, &QCheckBox::clicked, this, [this] { CKModificarClick(); });
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { showRow(ListBox1->currentRow()); });
+    ListBox1->installEventFilter(this);
+    connect(
+        ETitulo, &QLineEdit::textChanged, this, [this](const QString& text) { correctRow(Titulo, text); });
+    connect(EDireccion, &QLineEdit::textChanged, this,
+        [this](const QString& text) { correctRow(Direccion, text); });
+    connect(EGrupo, &QLineEdit::textChanged, this, [this](const QString& text) { correctRow(Grupo, text); });
+    connect(ENavegador, &QLineEdit::textChanged, this,
+        [this](const QString& text) { correctRow(Navegador, text); });
+    connect(EPrioridad, &QLineEdit::textChanged, this,
+        [this](const QString& text) { correctRow(Prioridad, text); });
+    connect(CKFavorito, &QCheckBox::toggled, this,
+        [this](bool ticked) { correctRow(Favorito, ticked ? QStringLiteral("True") : QString()); });
     connect(BotCancelar, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::rejected, this, [this] { Guardado = false; });
 
@@ -269,7 +306,7 @@ void TFormAltaDirecciones::showEvent(QShowEvent* event)
         PopCargarGrupos();
         PopCargarNavegadores();
         const bool editing = Modo == Editar;
-        BotImportar->hide();
+        BotImportar->setVisible(!editing);
         Image1->setVisible(editing);
         BotCambiarIcono->setVisible(editing);
         BotOriginal->setVisible(editing);
@@ -298,6 +335,11 @@ bool TFormAltaDirecciones::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    if (watched == ListBox1) {
+        if (key->key() == Qt::Key_Delete && ListBox1->count() > 0)
+            BorrarLinea();
+        return QDialog::eventFilter(watched, event);
+    }
     if (watched == EPrioridad)
         return priorityKey(key);
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
@@ -492,6 +534,24 @@ void TFormAltaDirecciones::BotOKClick()
 
 void TFormAltaDirecciones::AltaNuevoEnlace()
 {
+    if (ListBox1->count() == 0) {
+        insertLink(linkFromBoxes());
+        return;
+    }
+    for (const Row& row : m_rows) {
+        Link link;
+        link.titulo = MayusculasEsp(row[Titulo]);
+        link.direccion = row[Direccion];
+        link.codgrupo = row[Grupo];
+        link.navegador = row[Navegador];
+        link.prioridad = RellenarCeros(TextoANumero(row[Prioridad]), 3);
+        link.tipo = row[Favorito] == QStringLiteral("True") ? QStringLiteral("F") : QString();
+        insertLink(link);
+    }
+}
+
+Link TFormAltaDirecciones::linkFromBoxes() const
+{
     Link link;
     link.titulo = MayusculasEsp(ETitulo->text());
     link.direccion = EDireccion->text();
@@ -499,6 +559,11 @@ void TFormAltaDirecciones::AltaNuevoEnlace()
     link.navegador = ENavegador->text();
     link.prioridad = RellenarCeros(TextoANumero(EPrioridad->text()), 3);
     link.tipo = CKFavorito->isChecked() ? QStringLiteral("F") : QString();
+    return link;
+}
+
+void TFormAltaDirecciones::insertLink(Link link)
+{
     link.fechahora = m_md.platform().now();
     const TMD::IconoEnlace icon = m_md.BuscarIcono2(link.direccion);
     link.nicono = icon.nicono;
@@ -511,13 +576,10 @@ void TFormAltaDirecciones::AltaNuevoEnlace()
 void TFormAltaDirecciones::ModificarEnlace(qint64 id)
 {
     LinkTable links(m_md.Enlaces());
-    Link link = *links.find(id);
-    link.titulo = MayusculasEsp(ETitulo->text());
-    link.direccion = EDireccion->text();
-    link.navegador = ENavegador->text();
-    link.tipo = CKFavorito->isChecked() ? QStringLiteral("F") : QString();
-    link.codgrupo = EGrupo->text();
-    link.prioridad = RellenarCeros(TextoANumero(EPrioridad->text()), 3);
+    const Link stored = *links.find(id);
+    Link link = linkFromBoxes();
+    link.id = id;
+    link.icono = stored.icono;
     link.fechahora = m_md.platform().now();
     if (IconoRestaurado) {
         link.nicono = NumIconoRestaurado;
@@ -531,8 +593,21 @@ void TFormAltaDirecciones::ModificarEnlace(qint64 id)
 
 void TFormAltaDirecciones::DropTargetDrop(const DroppedLinks& links)
 {
-    if (links.Files.isEmpty() && !links.URL.isEmpty() && ListBox1->isHidden()) {
-        ETitulo->setText(links.Title);
-        EDireccion->setText(links.URL);
+    if (links.Files.isEmpty()) {
+        if (links.URL.isEmpty())
+            return;
+        if (ListBox1->isHidden()) {
+            ETitulo->setText(links.Title);
+            EDireccion->setText(links.URL);
+        } else if (!CKModificar->isChecked()) {
+            addItem(links.Title + u'|' + links.URL);
+        }
+        return;
+    }
+    if (ListBox1->isHidden())
+        BotImportarClick();
+    for (const QString& file : links.Files) {
+        if (!CKModificar->isChecked())
+            addItem(file);
     }
 }

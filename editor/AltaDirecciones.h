@@ -3,7 +3,10 @@
 #include <QDialog>
 #include <QImage>
 
+#include <array>
+
 class TLinkDropTarget;
+struct Link;
 class TMD;
 struct DroppedLinks;
 class QCheckBox;
@@ -56,6 +59,23 @@ private:
     void ModificarEnlace(qint64 id);
     void DropTargetDrop(const DroppedLinks& links);
     bool priorityKey(QKeyEvent* key);
+    Link linkFromBoxes() const;
+    void insertLink(Link link);
+
+    // The batch list: many dropped links stored at once.
+    enum Column { Titulo, Direccion, Grupo, Navegador, Prioridad, Favorito, Columns };
+    using Row = std::array<QString, Columns>;
+    void BotImportarClick();
+    void ActivarControlesEntrada(bool entry);
+    void addItem(const QString& item);
+    void GenerarGrid();
+    void showRow(int row);
+    void BorrarLinea();
+    void BotLimpiarListaClick();
+    void BotTodoGruposIgualClick();
+    void CKModificarClick();
+    void correctRow(Column column, const QString& value);
+    QList<Row> m_rows;
 
     TMD& m_md;
     TLinkDropTarget* m_dropTarget = nullptr;
@@ -89,6 +109,11 @@ private:
     QPushButton* BotOK;
     QPushButton* BotCancelar;
     QListWidget* ListBox1;
+    QPushButton* BotLimpiarLista;
+    QLabel* LLimpiarLista;
+    QPushButton* BotTodoGruposIgual;
+    QLabel* LArrastrar;
+    QCheckBox* CKModificar;
     QMenu* m_groupMenu;
     QMenu* m_browserMenu;
 };
