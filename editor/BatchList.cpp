@@ -47,6 +47,9 @@ void TFormAltaDirecciones::ActivarControlesEntrada(bool entry)
              static_cast<QWidget*>(EPrioridad), static_cast<QWidget*>(CKFavorito)}) {
         QPalette colours = control->palette();
         colours.setColor(QPalette::Base, background);
+        colours.setColor(QPalette::Disabled, QPalette::Base, background);
+        // The row shown stays readable on silver.
+        colours.setColor(QPalette::Disabled, QPalette::Text, QColor(60, 60, 60));
         control->setPalette(colours);
     }
     ListBox1->setVisible(!entry);
