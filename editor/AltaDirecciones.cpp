@@ -1,6 +1,7 @@
 #include "editor/AltaDirecciones.h"
 
 #include "components/BitmapFile.h"
+#include "components/Controls.h"
 #include "components/Guarded.h"
 #include "components/LinkDropTarget.h"
 #include "components/SchemeColours.h"
@@ -33,21 +34,6 @@ namespace {
 const QString Alta = QStringLiteral("ALTA");
 const QString Editar = QStringLiteral("EDITAR");
 const QString MenuHint = QStringLiteral("Botón derecho del ratón para desplegar menú");
-constexpr int SingleHeight = 270;
-
-template<typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
-
-QPushButton* flatButton(const char* name, const QString& text, QWidget* parent)
-{
-    auto* button = named(new QPushButton(text, parent), name);
-    button->setFlat(true);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QLineEdit* greyBox(const char* name, QWidget* parent)
 {

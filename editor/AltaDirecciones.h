@@ -62,6 +62,9 @@ private:
     Link linkFromBoxes() const;
     void insertLink(Link link);
 
+    static constexpr int SingleHeight = 270;
+    static constexpr int BatchHeight = 515;
+
     // The batch list: many dropped links stored at once.
     enum Column { Titulo, Direccion, Grupo, Navegador, Prioridad, Favorito, Columns };
     using Row = std::array<QString, Columns>;

@@ -14,13 +14,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-namespace {
-
-constexpr int BatchHeight = 515;
-constexpr int SingleHeight = 270;
-
-} // namespace
-
 void TFormAltaDirecciones::BotImportarClick()
 {
     const bool entry = ETitulo->isEnabled();

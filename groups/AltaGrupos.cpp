@@ -1,15 +1,14 @@
 #include "groups/AltaGrupos.h"
 
+#include "components/EnterMovesFocus.h"
 #include "components/Guarded.h"
 #include "components/SchemeColours.h"
-#include "components/SiguienteControl.h"
 #include "components/UpperCaseValidator.h"
 #include "store/GroupTable.h"
 #include "store/MDatos.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,8 +51,7 @@ TFormAltaGrupos::TFormAltaGrupos(TMD& md, QWidget* parent)
         GrupoCreado.clear();
         reject();
     });
-    ECodigo->installEventFilter(this);
-    ENomgrupo->installEventFilter(this);
+    enterMovesFocus({ECodigo, ENomgrupo});
 }
 
 void TFormAltaGrupos::showEvent(QShowEvent* event)
@@ -61,18 +59,6 @@ void TFormAltaGrupos::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     guarded(m_md.platform(), [this] { SchemeColours(m_md.colores).background({this}); });
     ECodigo->setFocus();
-}
-
-bool TFormAltaGrupos::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SiguienteControl(static_cast<QWidget*>(watched));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TFormAltaGrupos::BotOKClick()

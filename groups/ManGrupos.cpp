@@ -1,8 +1,8 @@
 #include "groups/ManGrupos.h"
 
+#include "components/EnterMovesFocus.h"
 #include "components/Guarded.h"
 #include "components/SchemeColours.h"
-#include "components/SiguienteControl.h"
 #include "components/UpperCaseValidator.h"
 #include "groups/GroupList.h"
 #include "groups/GroupQueries.h"
@@ -11,7 +11,6 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,8 +121,8 @@ TFormManGrupos::TFormManGrupos(TMD& md, QWidget* parent)
             if (m_state == State::Browse)
                 m_state = State::Edit;
         });
-        box->installEventFilter(this);
     }
+    enterMovesFocus({DBEditCODGRUPO, DBEditNOMGRUPO});
 }
 
 void TFormManGrupos::showEvent(QShowEvent* event)
@@ -141,18 +140,6 @@ void TFormManGrupos::showEvent(QShowEvent* event)
         Buscar();
     });
     EBusqueda->setFocus();
-}
-
-bool TFormManGrupos::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            SiguienteControl(static_cast<QWidget*>(watched));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TFormManGrupos::Buscar()

@@ -1,5 +1,6 @@
 #include "main/Principal.h"
 
+#include "components/Controls.h"
 #include "components/Guarded.h"
 #include "components/LinkDropTarget.h"
 #include "components/RadioGroup.h"
@@ -51,20 +52,6 @@ QString loadListFont()
         return families.isEmpty() ? QApplication::font().family() : families.first();
     }();
     return family;
-}
-
-template<typename Widget> Widget* named(Widget* widget, const char* name)
-{
-    widget->setObjectName(QLatin1StringView(name));
-    return widget;
-}
-
-QPushButton* flatButton(const char* name, const QString& text, QWidget* parent)
-{
-    auto* button = named(new QPushButton(text, parent), name);
-    button->setFlat(true);
-    button->setCursor(Qt::PointingHandCursor);
-    return button;
 }
 
 void setBold(QWidget* widget)

@@ -3,6 +3,7 @@
 
 #include "DropSimulation.h"
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,11 +14,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 QByteArray utf16(const QString& text)
 {

@@ -4,6 +4,7 @@
 
 #include "FakePlatform.h"
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,11 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class Dialogs : public ::testing::Test
 {

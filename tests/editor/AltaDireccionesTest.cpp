@@ -12,6 +12,7 @@
 #include "DropSimulation.h"
 #include "FakePlatform.h"
 #include "TempFolder.h"
+#include "TestText.h"
 #include "TypeText.h"
 
 #include <QCheckBox>
@@ -27,11 +28,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class Editor : public ::testing::Test
 {

@@ -7,6 +7,7 @@
 #include "DropSimulation.h"
 #include "FakePlatform.h"
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -22,11 +23,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class BatchList : public ::testing::Test
 {

@@ -9,6 +9,7 @@
 
 #include "FakePlatform.h"
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,11 +19,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class GroupWindows : public ::testing::Test
 {

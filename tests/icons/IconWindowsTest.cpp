@@ -6,6 +6,7 @@
 
 #include "FakePlatform.h"
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QFile>
 #include <QLabel>
@@ -16,11 +17,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class IconWindows : public ::testing::Test
 {

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "TestText.h"
 #include "dialogs/AsignaPrioridad.h"
 #include "dialogs/VerEnlace.h"
 #include "groups/AltaGrupos.h"
@@ -16,11 +17,6 @@
 #include <QPushButton>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class LinkActions : public MainWindowFixture
 {

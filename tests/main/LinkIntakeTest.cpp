@@ -3,6 +3,7 @@
 #include "components/RadioGroup.h"
 
 #include "DropSimulation.h"
+#include "TestText.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -11,11 +12,6 @@
 #include <QUrl>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class LinkIntake : public MainWindowFixture
 {

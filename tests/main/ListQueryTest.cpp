@@ -1,4 +1,5 @@
 #include "main/ListQuery.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +7,6 @@ namespace {
 QStringList lines(const QString& text, bool addresses, const QString& selector, int order)
 {
     return listStatement({text, addresses, selector, order}).lines();
-}
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
 }
 } // namespace
 

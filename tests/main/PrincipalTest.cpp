@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "TestText.h"
 #include "components/RadioGroup.h"
 #include "editor/AltaDirecciones.h"
 #include "main/Countdown.h"
@@ -21,11 +22,6 @@
 #include <QPushButton>
 
 namespace {
-
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
 
 class MainWindow : public MainWindowFixture
 {

@@ -1,13 +1,7 @@
 #include "store/TextUtils.h"
+#include "TestText.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-QString s(const char16_t* text)
-{
-    return QString::fromUtf16(text);
-}
-} // namespace
 
 TEST(TextUtils, TrimmingTouchesOnlySpaces)
 {
