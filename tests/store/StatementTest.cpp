@@ -109,6 +109,23 @@ TEST_F(StatementOnDatabase, PercentAndUnderscoreStayWildcards)
         .quoted(QStringLiteral("%A_C%"))
         .text(u")");
     EXPECT_EQ(titles(statement), QStringList({QStringLiteral("ABCD"), QStringLiteral("AXCD")}));
+
+    // "_" stands for one letter, also one written with two bytes; letter case counts.
+    addLink(QString::fromUtf16(u"AÑCD"), QString());
+    addLink(QStringLiteral("abcd"), QString());
+    Statement wide;
+    wide.line(u"Select * from direcciones")
+        .line(u"Where (titulo like ")
+        .quoted(QStringLiteral("A_CD"))
+        .text(u")");
+    EXPECT_EQ(titles(wide),
+        QStringList({QStringLiteral("ABCD"), QStringLiteral("AXCD"), QString::fromUtf16(u"AÑCD")}));
+    Statement anywhere;
+    anywhere.line(u"Select * from direcciones")
+        .line(u"Where (titulo like ")
+        .quoted(QStringLiteral("%C%D"))
+        .text(u")");
+    EXPECT_EQ(titles(anywhere).size(), 3);
 }
 
 TEST_F(StatementOnDatabase, AnIdComparedWithQuotedTextFindsTheLink)
