@@ -28,13 +28,3 @@ void BrowserTable::insert(const Browser& browser)
     m_database.execute(QStringLiteral("INSERT INTO navegadores (nombre, ruta) VALUES (?, ?)"),
         {browser.nombre, browser.ruta});
 }
-
-void BrowserTable::remove(const QString& nombre)
-{
-    m_database.execute(QStringLiteral("DELETE FROM navegadores WHERE nombre = ?"), {nombre});
-}
-
-void BrowserTable::clear()
-{
-    m_database.execute(QStringLiteral("DELETE FROM navegadores"));
-}

@@ -20,8 +20,6 @@ public:
     QList<Browser> all();
     // Refuses a name that is already stored.
     void insert(const Browser& browser);
-    void remove(const QString& nombre);
-    void clear();
 
 private:
     Database& m_database;

@@ -42,8 +42,3 @@ void GroupTable::remove(const QString& codgrupo)
 {
     m_database.execute(QStringLiteral("DELETE FROM grupos WHERE codgrupo = ?"), {codgrupo});
 }
-
-void GroupTable::clear()
-{
-    m_database.execute(QStringLiteral("DELETE FROM grupos"));
-}

@@ -22,7 +22,6 @@ public:
     void insert(const Group& group);
     void update(const QString& codgrupo, const Group& group);
     void remove(const QString& codgrupo);
-    void clear();
 
 private:
     Database& m_database;

@@ -50,11 +50,6 @@ int LinkTable::count()
     return cursor.next() ? int(cursor.integer(0)) : 0;
 }
 
-void LinkTable::clear()
-{
-    m_database.execute(QStringLiteral("DELETE FROM direcciones"));
-}
-
 Link LinkTable::read(const Cursor& cursor)
 {
     Link link;

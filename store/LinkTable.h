@@ -21,7 +21,6 @@ public:
     void update(const Link& link);
     void remove(qint64 id);
     int count();
-    void clear();
 
     // The link of the cursor's current row; the cursor must select every column.
     static Link read(const Cursor& cursor);

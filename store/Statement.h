@@ -22,7 +22,6 @@ public:
     // stored in a form that sorts chronologically.
     Statement& quoted(const QDateTime& value);
 
-    bool isEmpty() const { return m_lines.isEmpty(); }
     const QStringList& lines() const { return m_lines; }
     // The lines joined by line breaks, as the statement reads.
     QString sql() const;

@@ -134,7 +134,7 @@ TEST_F(MainWindow, EmptyResultsTellWhetherTheCatalogueIsEmpty)
     EXPECT_FALSE(visible("PanelInfo"));
     EXPECT_EQ(listed().size(), 5);
 
-    LinkTable(md->Enlaces()).clear();
+    md->Enlaces().execute(s(u"delete from direcciones"));
     window->CargarQuery(s(u"TODOS"));
     EXPECT_EQ(label("PanelInfo"), s(u"No hay ningún enlace"));
     EXPECT_EQ(label("LSeleccionaEnlace"), s(u"Agrega nuevos enlaces"));
