@@ -8,6 +8,7 @@
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QDir>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileIconProvider>
 #include <QFileInfo>
@@ -16,7 +17,10 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
+
+#include <optional>
 
 namespace {
 
@@ -36,6 +40,9 @@ QUrl urlOf(const QString& address)
         return QUrl::fromLocalFile(address);
     return QUrl::fromUserInput(address);
 }
+
+// How long pkexec may take to say no before the program counts as started.
+constexpr int RefusalWaitMs = 3000;
 
 QString systemErrorText(int code, const QString& reason)
 {
@@ -63,21 +70,30 @@ void QtPlatform::runAsAdmin(const QString& program, const QString& parameters)
     QStringList arguments {program};
     if (!parameters.isEmpty())
         arguments << parameters;
-    QProcess process;
-    process.start(pkexec, arguments);
-    if (!process.waitForStarted())
-        throw AppError(systemErrorText(2, process.errorString()));
-    // pkexec answers at once when the user refuses; a program it started keeps running.
-    if (process.waitForFinished(3000)) {
-        const int code = process.exitCode();
-        if (code == 126)
-            throw AppError(
-                systemErrorText(code, QStringLiteral("La operación ha sido cancelada por el usuario.")));
-        if (code == 127)
-            throw AppError(systemErrorText(code, QStringLiteral("No se ha concedido la autorización.")));
-        return;
+
+    // pkexec answers at once when the user refuses; once allowed it becomes the program,
+    // which runs on by itself while the window stays responsive.
+    auto* process = new QProcess(QCoreApplication::instance());
+    QEventLoop loop;
+    std::optional<int> exitCode;
+    QObject::connect(process, &QProcess::finished, &loop, [&exitCode, &loop](int code) {
+        exitCode = code;
+        loop.quit();
+    });
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    process->start(pkexec, arguments);
+    if (!process->waitForStarted()) {
+        const QString reason = process->errorString();
+        delete process;
+        throw AppError(systemErrorText(2, reason));
     }
-    process.waitForFinished(-1);
+    QTimer::singleShot(RefusalWaitMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    if (exitCode == 126)
+        throw AppError(
+            systemErrorText(126, QStringLiteral("La operación ha sido cancelada por el usuario.")));
+    if (exitCode == 127)
+        throw AppError(systemErrorText(127, QStringLiteral("No se ha concedido la autorización.")));
 }
 
 bool QtPlatform::moveFolderToTrash(const QString& path)

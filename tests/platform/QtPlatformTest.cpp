@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 
@@ -74,4 +75,45 @@ TEST(QtPlatform, EnvironmentVariablesAreTold)
     EXPECT_EQ(platform.environmentVariable(QStringLiteral("TREVALIA_PRUEBA")), QStringLiteral("C:\\Datos"));
     EXPECT_FALSE(platform.environmentVariable(QStringLiteral("TREVALIA_NO_DEFINIDA")));
     EXPECT_FALSE(platform.environmentVariable(QString()));
+}
+
+namespace {
+
+// A stand-in pkexec that answers as the real one does.
+QString fakePkexec(const TempFolder& folder, const QByteArray& body)
+{
+    QFile script(folder.file(QStringLiteral("pkexec")));
+    script.open(QIODevice::WriteOnly);
+    script.write("#!/bin/sh\n" + body + "\n");
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    return folder.path();
+}
+
+} // namespace
+
+TEST(QtPlatform, ARefusedElevationReportsItsCode)
+{
+    TempFolder bin;
+    ScopedVariable path("PATH", fakePkexec(bin, "exit 126").toLocal8Bit());
+    QtPlatform platform;
+    try {
+        platform.runAsAdmin(QStringLiteral("/usr/bin/true"), QString());
+        FAIL() << "a refusal must be reported";
+    } catch (const AppError& error) {
+        EXPECT_EQ(error.message(),
+            QStringLiteral(
+                "Error de Sistema.  Código: 126.\nLa operación ha sido cancelada por el usuario."));
+    }
+}
+
+TEST(QtPlatform, AnElevatedProgramRunsOnWithoutHoldingTheWindow)
+{
+    TempFolder bin;
+    ScopedVariable path("PATH", fakePkexec(bin, "exec /bin/sleep 30").toLocal8Bit());
+    QtPlatform platform;
+    QElapsedTimer timer;
+    timer.start();
+    platform.runAsAdmin(QStringLiteral("/usr/bin/gparted"), QString());
+    EXPECT_LT(timer.elapsed(), 10000);
 }
