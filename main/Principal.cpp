@@ -67,7 +67,7 @@ TFormPrincipal::TFormPrincipal(TMD& md, QWidget* parent)
     : QMainWindow(parent)
     , m_md(md)
     , m_platform(md.platform())
-    , m_pictures(new PictureCache(md.Enlaces()))
+    , m_pictures(std::make_unique<PictureCache>(md.Enlaces()))
     , m_model(new LinkListModel(md.Enlaces(), *m_pictures, this))
     , m_delegate(new LinkGridDelegate(loadListFont(), this))
     , m_countdown(new Countdown(this))
@@ -83,10 +83,7 @@ TFormPrincipal::TFormPrincipal(TMD& md, QWidget* parent)
     m_platform.clearClipboard();
 }
 
-TFormPrincipal::~TFormPrincipal()
-{
-    delete m_pictures;
-}
+TFormPrincipal::~TFormPrincipal() = default;
 
 void TFormPrincipal::buildControls()
 {

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 
 class Countdown;
@@ -120,7 +121,7 @@ private:
 
     TMD& m_md;
     Platform& m_platform;
-    PictureCache* m_pictures;
+    std::unique_ptr<PictureCache> m_pictures;
     LinkListModel* m_model;
     LinkGridDelegate* m_delegate;
     Countdown* m_countdown;
