@@ -520,6 +520,8 @@ void TFormPrincipal::CargarGrupoCombo()
     for (const Group& group : GroupTable(m_md.Enlaces()).all())
         ComboGrupos->addItem(group.codgrupo + u'-' + group.nomgrupo);
     ComboGrupos->setMaxVisibleItems(std::min(ComboGrupos->count() + 2, 30));
+    // A rebuilt selector shows no item until one is chosen.
+    ComboGrupos->setCurrentIndex(-1);
     // The group submenu of the link menu always lists the same groups.
     SubMenuGrupos();
 }

@@ -484,3 +484,27 @@ TEST_F(MainWindow, PicturesComeFromTheSharedRowsOrTheLinksOwnIcon)
     EXPECT_EQ(shared.size(), QSize(32, 32));
     EXPECT_EQ(shared, QImage::fromData(PictureTable(md->Enlaces()).find(2)->imagen));
 }
+
+TEST_F(MainWindow, ANewLinkFromTheEditorIsListedFirst)
+{
+    setSetting(s(u"favoritossihay"), 0);
+    openWindow();
+    selector()->setCurrentIndex(3);
+    window->ComboGruposSelect();
+    grid()->setCurrentIndex(grid()->model()->index(0, LinkListModel::Titulo));
+    platform.modal = [](QDialog& dialog) {
+        auto& editor = dynamic_cast<TFormAltaDirecciones&>(dialog);
+        editor.show();
+        EXPECT_EQ(editor.findChild<QLineEdit*>(s(u"EGrupo"))->text(), s(u"BANCO"));
+        editor.findChild<QLineEdit*>(s(u"ETitulo"))->setText(s(u"caja rural"));
+        editor.findChild<QLineEdit*>(s(u"EDireccion"))->setText(s(u"https://cajarural.es"));
+        editor.findChild<QPushButton*>(s(u"BotOK"))->click();
+        return editor.result();
+    };
+    QTest::keyClick(search(), Qt::Key_Insert);
+    EXPECT_EQ(find<RadioGroup>("ROrden")->itemIndex(), 2);
+    EXPECT_EQ(listed().first(), s(u"CAJA RURAL"));
+    EXPECT_EQ(grid()->currentIndex().row(), 0);
+    EXPECT_EQ(selector()->currentIndex(), -1) << "the rebuilt selector shows no item";
+    EXPECT_EQ(listed(LinkListModel::CodGrupo).first(), s(u"BANCO"));
+}
