@@ -1,6 +1,7 @@
 #include "dialogs/AsignaPrioridad.h"
 
 #include "components/Guarded.h"
+#include "components/PriorityKeys.h"
 #include "components/SchemeColours.h"
 #include "store/MDatos.h"
 #include "store/TextUtils.h"
@@ -70,16 +71,10 @@ bool TFormAsignaPrioridad::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != EPrioridad || event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->text() == u'.') {
+    const PriorityKey kind = priorityKey(*static_cast<QKeyEvent*>(event));
+    if (kind == PriorityKey::Enter)
         BotOKClick();
-        return true;
-    }
-    if (key->key() == Qt::Key_Backspace)
-        return false;
-    const QString text = key->text();
-    const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
-    return !digit && !text.isEmpty() && text.at(0).isPrint();
+    return kind != PriorityKey::Take;
 }
 
 void TFormAsignaPrioridad::BotOKClick()

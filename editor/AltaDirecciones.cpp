@@ -4,6 +4,7 @@
 #include "components/Controls.h"
 #include "components/Guarded.h"
 #include "components/LinkDropTarget.h"
+#include "components/PriorityKeys.h"
 #include "components/SchemeColours.h"
 #include "components/SiguienteControl.h"
 #include "components/UpperCaseValidator.h"
@@ -326,8 +327,12 @@ bool TFormAltaDirecciones::eventFilter(QObject* watched, QEvent* event)
             BorrarLinea();
         return QDialog::eventFilter(watched, event);
     }
-    if (watched == EPrioridad)
-        return priorityKey(key);
+    if (watched == EPrioridad) {
+        const PriorityKey kind = priorityKey(*key);
+        if (kind == PriorityKey::Enter)
+            SiguienteControl(EPrioridad);
+        return kind != PriorityKey::Take;
+    }
     if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
         SiguienteControl(static_cast<QWidget*>(watched));
         return true;
@@ -337,23 +342,6 @@ bool TFormAltaDirecciones::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-bool TFormAltaDirecciones::priorityKey(QKeyEvent* key)
-{
-    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->text() == u'.';
-    if (enter) {
-        SiguienteControl(EPrioridad);
-        return true;
-    }
-    if (key->key() == Qt::Key_Backspace)
-        return false;
-    if (key->key() == Qt::Key_Escape)
-        return true;
-    const QString text = key->text();
-    const bool digit = text.size() == 1 && text.at(0) >= u'0' && text.at(0) <= u'9';
-    // Keys that type nothing (arrows, Tab) keep their usual meaning.
-    return !digit && !text.isEmpty() && text.at(0).isPrint();
 }
 
 void TFormAltaDirecciones::PopCargarGrupos()

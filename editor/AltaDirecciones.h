@@ -58,7 +58,6 @@ private:
     void AltaNuevoEnlace();
     void ModificarEnlace(qint64 id);
     void DropTargetDrop(const DroppedLinks& links);
-    bool priorityKey(QKeyEvent* key);
     Link linkFromBoxes() const;
     void insertLink(Link link);
 

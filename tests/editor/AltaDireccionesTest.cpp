@@ -318,6 +318,11 @@ TEST_F(Editor, EscapeCancels)
     QTest::keyClick(box("ETitulo"), Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_FALSE(editor->Guardado);
+
+    open(s(u"ALTA"));
+    QTest::keyClick(box("EPrioridad"), Qt::Key_Escape);
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(lastLink());
 }
 
 TEST_F(Editor, ADroppedWebLinkFillsTitleAndAddress)
