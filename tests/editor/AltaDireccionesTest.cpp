@@ -1,4 +1,4 @@
-#include "editor/AltaDirecciones.h"
+#include "EditorFixture.h"
 
 #include "groups/AltaGrupos.h"
 #include "icons/SelIcono.h"
@@ -29,40 +29,10 @@
 
 namespace {
 
-class Editor : public ::testing::Test
+class Editor : public EditorFixture
 {
 protected:
-    TempFolder folder;
-    FakePlatform platform;
-    TMD md {platform, folder.path()};
-    std::unique_ptr<TFormAltaDirecciones> editor;
-
-    void SetUp() override
-    {
-        GroupTable(md.Enlaces()).insert({s(u"WEB"), s(u"PÁGINAS WEB")});
-        platform.fileIcon = QImage(32, 32, QImage::Format_ARGB32);
-        platform.fileIcon.fill(Qt::darkGreen);
-    }
-
-    void open(const QString& modo, qint64 id = 0)
-    {
-        editor = std::make_unique<TFormAltaDirecciones>(md);
-        editor->Modo = modo;
-        editor->IdEnlace = QString::number(id);
-        editor->show();
-        editor->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
-    }
-
-    template<typename T> T* child(const char* name) const
-    {
-        T* found = editor->findChild<T*>(QLatin1StringView(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    QLineEdit* box(const char* name) const { return child<QLineEdit>(name); }
-    void click(const char* name) const { child<QPushButton>(name)->click(); }
+    void SetUp() override { GroupTable(md.Enlaces()).insert({s(u"WEB"), s(u"PÁGINAS WEB")}); }
 
     qint64 storedLink(const QString& direccion, int nicono)
     {
@@ -118,17 +88,15 @@ TEST_F(Editor, ANewLinkIsStoredWithItsNormalisedFields)
 
 TEST_F(Editor, AnExistingFileGetsItsOwnIconAndAFolderTheFolderPicture)
 {
-    QFile file(folder.file(s(u"carta.odt")));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString carta = file(s(u"carta.odt"));
     open(s(u"ALTA"));
     box("ETitulo")->setText(s(u"carta"));
-    box("EDireccion")->setText(file.fileName());
+    box("EDireccion")->setText(carta);
     EXPECT_EQ(child<QLabel>("LIDENTIFICA")->text(), s(u"Archivo"));
     click("BotOK");
     std::optional<Link> link = lastLink();
     EXPECT_EQ(link->nicono, 0);
-    EXPECT_EQ(QImage::fromData(link->icono).pixelColor(5, 5), QColor(Qt::darkGreen));
+    EXPECT_EQ(QImage::fromData(link->icono).pixelColor(5, 5), QColor(Qt::blue));
 
     open(s(u"ALTA"));
     box("ETitulo")->setText(s(u"carpeta"));
@@ -199,10 +167,7 @@ TEST_F(Editor, TheGroupMenuSetsTheCodeOrCreatesAGroup)
 
 TEST_F(Editor, ABrowserOnlyGoesWithAWebAddress)
 {
-    const QString program = folder.file(s(u"firefox"));
-    QFile file(program);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString program = file(s(u"firefox"));
     BrowserTable(md.Enlaces()).insert({s(u"FIREFOX"), program});
     BrowserTable(md.Enlaces()).insert({s(u"PERDIDO"), folder.file(s(u"no-existe"))});
     open(s(u"ALTA"));

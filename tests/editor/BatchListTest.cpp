@@ -1,4 +1,4 @@
-#include "editor/AltaDirecciones.h"
+#include "EditorFixture.h"
 
 #include "store/GroupTable.h"
 #include "store/LinkTable.h"
@@ -24,41 +24,16 @@
 
 namespace {
 
-class BatchList : public ::testing::Test
+class BatchList : public EditorFixture
 {
 protected:
-    TempFolder folder;
-    FakePlatform platform;
-    TMD md {platform, folder.path()};
-    std::unique_ptr<TFormAltaDirecciones> editor;
-
     void SetUp() override
     {
-        platform.fileIcon = QImage(32, 32, QImage::Format_ARGB32);
-        platform.fileIcon.fill(Qt::blue);
         GroupTable(md.Enlaces()).insert({s(u"DOC"), s(u"DOCUMENTOS")});
-        editor = std::make_unique<TFormAltaDirecciones>(md);
-        editor->Modo = s(u"ALTA");
-        editor->show();
-    }
-
-    template<typename T> T* child(const char* name) const
-    {
-        T* found = editor->findChild<T*>(QLatin1StringView(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        open(s(u"ALTA"));
     }
 
     QListWidget* list() const { return child<QListWidget>("ListBox1"); }
-
-    QString file(const QString& name, const QByteArray& bytes = "x")
-    {
-        const QString path = folder.file(name);
-        QFile created(path);
-        created.open(QIODevice::WriteOnly);
-        created.write(bytes);
-        return path;
-    }
 
     void dropFiles(const QStringList& files)
     {

@@ -1,6 +1,7 @@
 #include "main/LinkListModel.h"
 
 #include "main/PictureCache.h"
+#include "store/DefaultPictures.h"
 #include "store/LinkTable.h"
 #include "store/MDatos.h"
 #include "store/PictureTable.h"
@@ -9,7 +10,6 @@
 #include "TempFolder.h"
 
 #include <QAbstractItemModelTester>
-#include <QBuffer>
 
 #include <gtest/gtest.h>
 
@@ -86,14 +86,11 @@ TEST_F(LargeList, TwoHalvesGiveTheWholeListInOrder)
         expected(QStringLiteral("prioridad DESC, titulo"), QStringLiteral("titulo LIKE '%ENLACE 1%'")));
 }
 
-TEST_F(LargeList, OnlyTheRowsOnScreenAreRead)
+TEST_F(LargeList, PicturesComeFromTheRowOrTheSharedTable)
 {
     QImage own(32, 32, QImage::Format_RGB32);
     own.fill(Qt::blue);
-    QByteArray bmp;
-    QBuffer buffer(&bmp);
-    buffer.open(QIODevice::WriteOnly);
-    own.save(&buffer, "BMP");
+    const QByteArray bmp = DefaultPictures::toBmp(own);
     md.Enlaces().execute(
         QStringLiteral("UPDATE direcciones SET nicono = 0, icono = ? WHERE titulo = 'ENLACE 24000'"), {bmp});
 
@@ -116,11 +113,7 @@ TEST_F(LargeList, OnlyTheRowsOnScreenAreRead)
     // A new shared picture is seen at the next search.
     QImage red(32, 32, QImage::Format_RGB32);
     red.fill(Qt::red);
-    QByteArray redBmp;
-    QBuffer redBuffer(&redBmp);
-    redBuffer.open(QIODevice::WriteOnly);
-    red.save(&redBuffer, "BMP");
-    PictureTable(md.Enlaces()).setImage(1, redBmp);
+    PictureTable(md.Enlaces()).setImage(1, DefaultPictures::toBmp(red));
     model.refresh();
     EXPECT_EQ(model.index(0, LinkListModel::Icono)
                   .data(LinkListModel::PictureRole)

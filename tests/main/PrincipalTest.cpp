@@ -5,10 +5,10 @@
 #include "editor/AltaDirecciones.h"
 #include "main/Countdown.h"
 #include "main/LinkGridDelegate.h"
+#include "store/DefaultPictures.h"
 #include "store/PictureTable.h"
 #include "store/SettingsTable.h"
 
-#include <QBuffer>
 #include <QSignalSpy>
 
 #include <QAction>
@@ -461,13 +461,7 @@ TEST_F(MainWindow, PicturesComeFromTheSharedRowsOrTheLinksOwnIcon)
     file.titulo = s(u"PROPIO");
     file.direccion = s(u"/etc/hostname");
     file.nicono = 0;
-    file.icono = [&own] {
-        QByteArray bytes;
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        own.save(&buffer, "BMP");
-        return bytes;
-    }();
+    file.icono = DefaultPictures::toBmp(own);
     md->PostDireccion(file);
     setSetting(s(u"favoritossihay"), 0);
     openWindow();
