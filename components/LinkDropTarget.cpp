@@ -1,6 +1,6 @@
 #include "components/LinkDropTarget.h"
 
-#include "components/InternetShortcut.h"
+#include "formats/InternetShortcut.h"
 
 #include <QDir>
 #include <QDropEvent>

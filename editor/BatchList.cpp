@@ -1,10 +1,10 @@
 // The link editor's batch list: many dropped links corrected and stored at once.
 #include "editor/AltaDirecciones.h"
 
-#include "components/InternetShortcut.h"
+#include "formats/InternetShortcut.h"
+#include "formats/ShellLink.h"
 #include "platform/Platform.h"
 #include "store/MDatos.h"
-#include "store/ShellLink.h"
 #include "store/TextUtils.h"
 
 #include <QCheckBox>
@@ -77,12 +77,9 @@ void TFormAltaDirecciones::GenerarGrid()
                 row[Direccion] = *address;
             }
         }
-        if (item.contains(QStringLiteral(".LNK"), Qt::CaseInsensitive)) {
-            row[Titulo] = u'>' + NombreFichero(item);
-            row[Direccion] = DestinoAcceso(item);
-            const QString without = Reemplazar(row[Direccion], QStringLiteral(" (x86)"), QString());
-            if (!QFileInfo::exists(row[Direccion]) && QFileInfo::exists(without))
-                row[Direccion] = without;
+        if (const std::optional<QString> target = shortcutTarget(row[Direccion])) {
+            row[Titulo] = u'>' + NombreFichero(row[Direccion]);
+            row[Direccion] = *target;
         }
         if (row[Titulo].isEmpty())
             row[Titulo] = item;

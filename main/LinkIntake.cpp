@@ -1,14 +1,14 @@
 // Links that reach the main window by drops and the clipboard, and addresses copied out.
 #include "main/Principal.h"
 
-#include "components/InternetShortcut.h"
 #include "components/LinkDropTarget.h"
 #include "components/RadioGroup.h"
+#include "formats/InternetShortcut.h"
+#include "formats/ShellLink.h"
 #include "main/LinkListModel.h"
 #include "platform/Platform.h"
 #include "store/DefaultPictures.h"
 #include "store/MDatos.h"
-#include "store/ShellLink.h"
 #include "store/TextUtils.h"
 
 #include <QComboBox>
@@ -59,13 +59,9 @@ QString duplicateMessage(const QString& address)
 void TFormPrincipal::DardeAltaEnlace(const QString& title, const QString& address)
 {
     Item item = resolveInternetShortcut({title.isEmpty() ? NombreFichero(address) : title, address});
-    if (MayusculasEsp(item.address).contains(QStringLiteral(".LNK"))) {
-        const QString shortcut = item.address;
-        item.title = u'>' + MayusculasEsp(NombreFichero(shortcut));
-        item.address = DestinoAcceso(shortcut);
-        const QString without = Reemplazar(item.address, QStringLiteral(" (x86)"), QString());
-        if (!QFileInfo::exists(item.address) && QFileInfo::exists(without))
-            item.address = without;
+    if (const std::optional<QString> target = shortcutTarget(item.address)) {
+        item.title = u'>' + MayusculasEsp(NombreFichero(item.address));
+        item.address = *target;
     }
     if (item.title.isEmpty())
         item.title = address;

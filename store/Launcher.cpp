@@ -1,12 +1,13 @@
 // The data module's operations on what a link points to.
 #include "store/MDatos.h"
 
+#include "formats/ShellLink.h"
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "store/BrowserTable.h"
 #include "store/LinkQueries.h"
-#include "store/ShellLink.h"
+#include "store/LinkTable.h"
 #include "store/TextUtils.h"
 
 #include <QFileInfo>
@@ -82,16 +83,11 @@ qint64 TMD::ExisteEnlace(const QString& title, const QString& address)
 {
     QString titulo = title.isEmpty() ? NombreFichero(address) : title;
     QString direccion = address;
-    if (MayusculasEsp(direccion).contains(QStringLiteral(".LNK"))) {
+    if (const std::optional<QString> target = shortcutTarget(direccion)) {
         titulo = u'>' + MayusculasEsp(NombreFichero(direccion));
-        direccion = DestinoAcceso(direccion);
-        if (!QFileInfo::exists(direccion)) {
-            const QString without = Reemplazar(direccion, QStringLiteral(" (x86)"), QString());
-            if (QFileInfo::exists(without))
-                direccion = without;
-        }
+        direccion = *target;
     }
-    titulo = MayusculasEsp(titulo).left(100);
+    titulo = LinkTable::storedTitle(titulo);
     Cursor cursor = m_enlaces.query(LinkQueries::existeEnlace(titulo, direccion));
     return cursor.next() ? cursor.integer(u"id") : 0;
 }

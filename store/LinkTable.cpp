@@ -4,10 +4,16 @@
 
 namespace {
 
+constexpr qsizetype TitleWidth = 100;
+constexpr qsizetype CodeWidth = 10;
+
+// Titles and the keys of groups and browsers fit their columns; addresses stay whole, since
+// a cut address opens another page.
 QVariantList valuesOf(const Link& link)
 {
-    return {link.titulo, link.direccion, link.codgrupo, link.prioridad, link.tipo, link.navegador,
-        link.fechahora, link.icono.isNull() ? QVariant() : QVariant(link.icono), link.nicono};
+    return {LinkTable::storedTitle(link.titulo), link.direccion, link.codgrupo.left(CodeWidth),
+        link.prioridad, link.tipo, link.navegador.left(CodeWidth), link.fechahora,
+        link.icono.isNull() ? QVariant() : QVariant(link.icono), link.nicono};
 }
 
 } // namespace
@@ -42,6 +48,11 @@ void LinkTable::update(const Link& link)
 void LinkTable::remove(qint64 id)
 {
     m_database.execute(QStringLiteral("DELETE FROM direcciones WHERE id = ?"), {id});
+}
+
+QString LinkTable::storedTitle(const QString& title)
+{
+    return title.toUpper().left(TitleWidth);
 }
 
 int LinkTable::count()

@@ -22,6 +22,10 @@ public:
     void remove(qint64 id);
     int count();
 
+    // A title as it is stored: every letter raised, as the search box raises what is typed,
+    // and cut to the column's 100 characters.
+    static QString storedTitle(const QString& title);
+
     // The link of the cursor's current row; the cursor must select every column.
     static Link read(const Cursor& cursor);
 

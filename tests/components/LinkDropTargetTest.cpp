@@ -1,5 +1,5 @@
 #include "components/LinkDropTarget.h"
-#include "components/InternetShortcut.h"
+#include "formats/InternetShortcut.h"
 
 #include "DropSimulation.h"
 #include "TempFolder.h"

@@ -1,6 +1,6 @@
 // libFuzzer target for the shortcut (.lnk) reader: any bytes must give a text or the
 // empty text, never a read outside the buffer.
-#include "store/ShellLink.h"
+#include "formats/ShellLink.h"
 
 #include <cstddef>
 #include <cstdint>

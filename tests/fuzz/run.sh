@@ -9,7 +9,7 @@ out=$(mktemp -d)
 
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
     -I"$root" $(pkg-config --cflags Qt6Core) \
-    ShellLinkFuzz.cpp "$root/store/ShellLink.cpp" "$root/store/TextUtils.cpp" "$root/platform/Paths.cpp" \
+    ShellLinkFuzz.cpp "$root/formats/ShellLink.cpp" "$root/store/TextUtils.cpp" "$root/platform/Paths.cpp" \
     $(pkg-config --libs Qt6Core) -o "$out/shelllink_fuzz"
 
 cp corpus/shelllink/* "$out/" 2>/dev/null || true

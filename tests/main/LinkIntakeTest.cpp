@@ -4,10 +4,12 @@
 
 #include "DropSimulation.h"
 #include "TestText.h"
+#include "TypeText.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QUrl>
 
@@ -151,10 +153,37 @@ TEST_F(LinkIntake, InternetShortcutsKeepTheirWholeAddressAndAreCheckedByIt)
 
 TEST_F(LinkIntake, AnAddressThatOnlyLooksLikeAShortcutFileIsStoredAsItIs)
 {
-    platform.clipboardString = s(u"https://fotos.url.es/album\r\nhttps://segundo.es");
+    const QStringList addresses {s(u"https://fotos.url.es/album"), s(u"https://umusic.lnk.to/album"),
+        s(u"https://descargas.es/acceso.lnk.html")};
+    platform.clipboardString = addresses.join(s(u"\r\n"));
     window->findChild<QAction*>(s(u"MPegarEnlace"))->trigger();
-    EXPECT_EQ(stored("direccion"), QStringList({s(u"https://fotos.url.es/album"), s(u"https://segundo.es")}));
+    EXPECT_EQ(stored("direccion"), addresses);
+    EXPECT_EQ(stored("titulo"),
+        QStringList({s(u"//FOTOS.URL"), s(u"//UMUSIC.LNK"), s(u"//DESCARGAS.ES/ACCESO.LNK")}));
     EXPECT_TRUE(platform.shown(FakePlatform::Box::Error).isEmpty());
+
+    QMimeData dropped;
+    dropped.setUrls({QUrl(addresses.at(1))});
+    simulateDrop(grid()->viewport(), dropped, Qt::LinkAction);
+    EXPECT_EQ(stored("direccion").size(), 3) << "the dropped address is the stored one";
+}
+
+TEST_F(LinkIntake, TitlesAreStoredAsTheSearchBoxWritesThemAndFitTheirColumn)
+{
+    const QString longTitle = QString(120, u'a');
+    QMimeData data;
+    data.setData(s(u"_NETSCAPE_URL"), (s(u"https://largo.es/\n") + longTitle).toUtf8());
+    simulateDrop(grid()->viewport(), data, Qt::LinkAction);
+    simulateDrop(grid()->viewport(), data, Qt::LinkAction);
+    EXPECT_EQ(stored("titulo"), QStringList {QString(100, u'A')});
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Information).size(), 1);
+
+    QMimeData german;
+    german.setData(s(u"_NETSCAPE_URL"), s(u"https://müller.de/\nPiñón güero Müller").toUtf8());
+    simulateDrop(grid()->viewport(), german, Qt::LinkAction);
+    EXPECT_EQ(stored("titulo").last(), s(u"PIÑÓN GÜERO MÜLLER"));
+    typeText(find<QLineEdit>("EBusqueda"), s(u"güe"));
+    EXPECT_EQ(listed(), QStringList {s(u"PIÑÓN GÜERO MÜLLER")});
 }
 
 TEST_F(LinkIntake, ShellShortcutsBecomeTheirTargets)

@@ -1,4 +1,4 @@
-#include "components/InternetShortcut.h"
+#include "formats/InternetShortcut.h"
 
 #include "store/TextUtils.h"
 

@@ -1,4 +1,4 @@
-#include "store/ShellLink.h"
+#include "formats/ShellLink.h"
 
 #include "TempFolder.h"
 
@@ -16,6 +16,13 @@ public:
     {
         m_flags |= 0x01;
         m_idListSize = size;
+        return *this;
+    }
+    // An item-ID list of the given items.
+    ShortcutBuilder& items(const QList<QByteArray>& items)
+    {
+        m_flags |= 0x01;
+        m_items = items;
         return *this;
     }
     ShortcutBuilder& localPath(const QByteArray& base, const QByteArray& suffix = {})
@@ -62,7 +69,16 @@ public:
         out.append(QByteArray::fromHex("0114020000000000C000000000000046"));
         u32(out, m_flags);
         out.append(QByteArray(0x4C - out.size(), '\0'));
-        if (m_flags & 0x01) {
+        if (m_flags & 0x01 && !m_items.isEmpty()) {
+            QByteArray list;
+            for (const QByteArray& item : m_items) {
+                u16(list, quint16(item.size() + 2));
+                list.append(item);
+            }
+            u16(list, 0);
+            u16(out, quint16(list.size()));
+            out.append(list);
+        } else if (m_flags & 0x01) {
             u16(out, quint16(m_idListSize));
             out.append(QByteArray(m_idListSize, '\x11'));
         }
@@ -83,6 +99,44 @@ public:
         }
         u32(out, 0);
         return out;
+    }
+
+    // The item of a root folder with its class id in the file's byte order.
+    static QByteArray rootItem(const char* clsidHex)
+    {
+        return QByteArray("\x1F\x50", 2) + QByteArray::fromHex(clsidHex);
+    }
+    static QByteArray computer() { return rootItem("E04FD020EA3A6910A2D808002B30309D"); }
+    static QByteArray userFolder() { return rootItem("471A0359723FA74489C55595FE6B30EE"); }
+    static QByteArray volume(const QByteArray& drive)
+    {
+        QByteArray item("\x2F", 1);
+        item.append(drive).append(QByteArray(20, '\0'));
+        return item;
+    }
+    // A folder or file entry: its short ANSI name and, from extension version 3 on, the long
+    // Unicode name in an extension block laid out as that version lays it.
+    static QByteArray entry(const QByteArray& shortName, const QString& longName = {}, int version = 9)
+    {
+        QByteArray item("\x31\x00", 2);
+        item.append(QByteArray(10, '\0'));
+        item.append(shortName).append('\0');
+        if (item.size() % 2)
+            item.append('\0');
+        if (longName.isEmpty())
+            return item;
+        const qsizetype blockStart = item.size();
+        QByteArray block;
+        u16(block, 0);
+        u16(block, quint16(version));
+        u32(block, 0xBEEF0004);
+        const int nameOffset = version >= 9 ? 46 : version == 8 ? 42 : version == 7 ? 38 : 20;
+        block.append(QByteArray(nameOffset - block.size(), '\0'));
+        block.append(reinterpret_cast<const char*>(longName.utf16()), longName.size() * 2).append(2, '\0');
+        u16(block, quint16(blockStart + 2));
+        block[0] = char(block.size() & 0xFF);
+        block[1] = char(block.size() >> 8);
+        return item + block;
     }
 
 private:
@@ -147,6 +201,7 @@ private:
 
     quint32 m_flags = 0;
     int m_idListSize = 0;
+    QList<QByteArray> m_items;
     QByteArray m_base, m_suffix, m_share;
     QString m_unicodeBase, m_relative, m_environment;
 };
@@ -167,6 +222,46 @@ TEST(ShellLink, PrefersTheUnicodeBasePath)
     EXPECT_EQ(shellLinkTarget(
                   ShortcutBuilder().localPath("C:\\DOKUME~1\\????.txt").unicodeLocalPath(path).build(), {}),
         path);
+}
+
+TEST(ShellLink, ReadsThePathTheItemIdListSpells)
+{
+    using B = ShortcutBuilder;
+    const QList<QByteArray> cmd {
+        B::computer(), B::volume("C:\\"), B::entry("WINDOWS"), B::entry("System32"), B::entry("cmd.exe")};
+    const QList<QByteArray> cyrillic {B::computer(), B::volume("C:\\"),
+        B::entry("DOKUME~1", QStringLiteral("Документы"), 3),
+        B::entry("D5B0~1.TXT", QStringLiteral("Отчёт.txt"), 8)};
+    const struct
+    {
+        const char* why;
+        QByteArray shortcut;
+        QString directory;
+        QString target;
+    } cases[] = {
+        {"only an item-ID list", B().items(cmd).build(), {},
+            QStringLiteral("C:\\WINDOWS\\System32\\cmd.exe")},
+        {"a drive alone", B().items({B::computer(), B::volume("D:\\")}).build(), {}, QStringLiteral("D:\\")},
+        {"the user's folder",
+            B().items({B::userFolder(), B::entry("DOWNLO~1", QStringLiteral("Downloads"), 7)}).build(), {},
+            QStringLiteral("%USERPROFILE%\\Downloads")},
+        {"Unicode names over the ANSI LinkInfo path",
+            B().items(cyrillic).localPath("C:\\?????????\\?????.txt").build(), {},
+            QStringLiteral("C:\\Документы\\Отчёт.txt")},
+        {"an ASCII LinkInfo path as it is",
+            B().items(cmd).localPath("C:\\Windows\\system32\\cmd.exe").build(), {},
+            QStringLiteral("C:\\Windows\\system32\\cmd.exe")},
+        {"the item-ID list before the relative path",
+            B().items(cmd).relativePath(QStringLiteral("..\\cmd.exe")).build(), QStringLiteral("C:\\x"),
+            QStringLiteral("C:\\WINDOWS\\System32\\cmd.exe")},
+        {"a list naming no path gives way to the relative path",
+            B().items({B::rootItem("2100000000000000C000000000000046")})
+                .relativePath(QStringLiteral("b.txt"))
+                .build(),
+            QStringLiteral("D:\\x"), QStringLiteral("D:\\x\\b.txt")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shellLinkTarget(c.shortcut, c.directory), c.target) << c.why;
 }
 
 TEST(ShellLink, ReadsANetworkShare)
@@ -245,6 +340,9 @@ TEST(ShellLink, ReadsTheSeedFilesOfTheFuzzCorpus)
         {"unicode.lnk", QStringLiteral("C:\\Datos\\Ñandú.txt")},
         {"network.lnk", QStringLiteral("\\\\servidor\\comun\\informes\\a.pdf")},
         {"environment.lnk", QStringLiteral("%WINDIR%\\notepad.exe")},
+        {"idlist-only.lnk", QStringLiteral("C:\\WINDOWS\\System32\\cmd.exe")},
+        {"idlist-userfolder.lnk", QStringLiteral("%USERPROFILE%\\Downloads")},
+        {"idlist-unicode.lnk", QStringLiteral("C:\\Документы\\Отчёт.txt")},
     };
     for (const auto& [name, target] : seeds)
         EXPECT_EQ(DestinoAcceso(corpus + QString::fromLatin1(name)), target) << name;

@@ -1,4 +1,4 @@
-#include "store/ShellLink.h"
+#include "formats/ShellLink.h"
 
 #include "platform/Paths.h"
 #include "store/TextUtils.h"
@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -32,8 +33,16 @@ constexpr quint32 HeaderSize = 0x4C;
 constexpr quint32 EnvironmentBlockSignature = 0xA0000001;
 constexpr quint32 EnvironmentBlockSize = 0x314;
 constexpr qsizetype MaximumFileSize = 4 * 1024 * 1024;
-constexpr std::array<unsigned char, 16> LinkClsid {
+using Clsid = std::array<unsigned char, 16>;
+constexpr Clsid LinkClsid {
     0x01, 0x14, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46};
+// The roots of an item-ID list that spell a path: "Computer" {20D04FE0-3AEA-1069-A2D8-08002B30309D}
+// and the user's own folder {59031A47-3F72-44A7-89C5-5595FE6B30EE}.
+constexpr Clsid ComputerClsid {
+    0xE0, 0x4F, 0xD0, 0x20, 0xEA, 0x3A, 0x69, 0x10, 0xA2, 0xD8, 0x08, 0x00, 0x2B, 0x30, 0x30, 0x9D};
+constexpr Clsid UserFolderClsid {
+    0x47, 0x1A, 0x03, 0x59, 0x72, 0x3F, 0xA7, 0x44, 0x89, 0xC5, 0x55, 0x95, 0xFE, 0x6B, 0x30, 0xEE};
+constexpr quint32 FileEntryExtensionSignature = 0xBEEF0004;
 
 // Bounds-checked little-endian reads over the file's bytes; every read outside the
 // bytes gives nothing.
@@ -51,6 +60,7 @@ public:
         return offset >= 0 && length >= 0 && offset <= size() && length <= size() - offset;
     }
 
+    std::optional<quint32> u8(qsizetype offset) const { return little(offset, 1); }
     std::optional<quint32> u16(qsizetype offset) const { return little(offset, 2); }
     std::optional<quint32> u32(qsizetype offset) const { return little(offset, 4); }
 
@@ -80,12 +90,12 @@ public:
         return result;
     }
 
-    bool hasLinkClsid() const
+    bool hasClsid(qsizetype offset, const Clsid& clsid) const
     {
-        if (!contains(4, qsizetype(LinkClsid.size())))
+        if (!contains(offset, qsizetype(clsid.size())))
             return false;
-        for (size_t i = 0; i < LinkClsid.size(); ++i) {
-            if (static_cast<unsigned char>(m_data.at(4 + qsizetype(i))) != LinkClsid[i])
+        for (size_t i = 0; i < clsid.size(); ++i) {
+            if (static_cast<unsigned char>(m_data.at(offset + qsizetype(i))) != clsid[i])
                 return false;
         }
         return true;
@@ -108,6 +118,7 @@ private:
 struct LinkInfoPaths
 {
     QString localBasePath;
+    bool localBasePathIsUnicode = false;
     QString networkName;
     QString commonPathSuffix;
 };
@@ -129,6 +140,7 @@ LinkInfoPaths readLinkInfo(const Reader& file, qsizetype start, qsizetype size)
         = unicodeSuffix >= 0 ? file.unicodeString(unicodeSuffix, end) : file.ansiString(field(24), end);
     if (flags & VolumeIdAndLocalBasePath) {
         const qsizetype unicodeBase = unicodeOffsets ? field(28) : -1;
+        paths.localBasePathIsUnicode = unicodeBase >= 0;
         paths.localBasePath
             = unicodeBase >= 0 ? file.unicodeString(unicodeBase, end) : file.ansiString(field(16), end);
     }
@@ -146,6 +158,79 @@ LinkInfoPaths readLinkInfo(const Reader& file, qsizetype start, qsizetype size)
         }
     }
     return paths;
+}
+
+// The long name of a folder or file item: the Unicode name of its extension block, or
+// else the primary name of a file entry item; empty when the item has neither.
+QString itemName(const Reader& file, qsizetype item, qsizetype end, quint32 type)
+{
+    constexpr qsizetype PrimaryName = 14;
+    for (qsizetype at = item + PrimaryName; at + 8 <= end; at += 2) {
+        if (file.u32(at + 4) != FileEntryExtensionSignature)
+            continue;
+        const qsizetype blockEnd = std::min(end, at + qsizetype(file.u16(at).value_or(0)));
+        const quint32 version = file.u16(at + 2).value_or(0);
+        const qsizetype nameOffset = version >= 9 ? 46 : version == 8 ? 42 : version == 7 ? 38 : 20;
+        if (version >= 3) {
+            const QString name = file.unicodeString(at + nameOffset, blockEnd);
+            if (!name.isEmpty())
+                return name;
+        }
+        break;
+    }
+    if ((type & 0x70) != 0x30)
+        return {};
+    return (type & 0x04) ? file.unicodeString(item + PrimaryName, end)
+                         : file.ansiString(item + PrimaryName, end);
+}
+
+// The path an item-ID list spells: a drive or the user's folder followed by folder and
+// file items. Empty for lists that name no file system path (printers, the control panel).
+QString idListPath(const Reader& file, qsizetype start, qsizetype end)
+{
+    QStringList parts;
+    for (qsizetype at = start; at + 2 <= end;) {
+        const qsizetype size = qsizetype(file.u16(at).value_or(0));
+        if (size == 0)
+            break;
+        if (size < 3 || size > end - at)
+            return {};
+        const quint32 type = file.u8(at + 2).value_or(0);
+        if (parts.isEmpty() && type == 0x1F) {
+            if (file.hasClsid(at + 4, UserFolderClsid))
+                parts << QStringLiteral("%USERPROFILE%");
+            else if (!file.hasClsid(at + 4, ComputerClsid))
+                return {};
+        } else if ((type & 0x70) == 0x20) {
+            QString volume = file.ansiString(at + 3, at + size);
+            if (volume.endsWith(u'\\'))
+                volume.chop(1);
+            parts = {volume};
+        } else if (!parts.isEmpty()) {
+            const QString name = itemName(file, at, at + size, type);
+            if (name.isEmpty())
+                return {};
+            parts << name;
+        } else {
+            return {};
+        }
+        at += size;
+    }
+    const QString path = parts.join(u'\\');
+    return path.endsWith(u':') ? path + u'\\' : path;
+}
+
+// Windows writes characters the ANSI code page lacks as "?": such a path is only a
+// shadow of the Unicode one of the item-ID list, when both name the same number of parts
+// on the same drive.
+bool isAnsiShadowOf(const QString& ansi, const QString& unicode)
+{
+    const bool lossy
+        = std::any_of(ansi.cbegin(), ansi.cend(), [](QChar c) { return c == u'?' || c.unicode() > 0x7F; });
+    const QStringList ansiParts = ansi.split(u'\\', Qt::SkipEmptyParts);
+    const QStringList unicodeParts = unicode.split(u'\\', Qt::SkipEmptyParts);
+    return lossy && !unicodeParts.isEmpty() && ansiParts.size() == unicodeParts.size()
+        && ansiParts.first().compare(unicodeParts.first(), Qt::CaseInsensitive) == 0;
 }
 
 QString resolveRelative(const QString& folder, QString relative)
@@ -171,15 +256,17 @@ QString resolveRelative(const QString& folder, QString relative)
 QString shellLinkTarget(const QByteArray& data, const QString& shortcutFolder)
 {
     const Reader file(data);
-    if (!file.contains(0, HeaderSize) || file.u32(0) != HeaderSize || !file.hasLinkClsid())
+    if (!file.contains(0, HeaderSize) || file.u32(0) != HeaderSize || !file.hasClsid(4, LinkClsid))
         return {};
     const quint32 flags = file.u32(0x14).value_or(0);
     qsizetype at = HeaderSize;
 
+    QString itemPath;
     if (flags & HasLinkTargetIdList) {
         const std::optional<quint32> idListSize = file.u16(at);
         if (!idListSize)
             return {};
+        itemPath = idListPath(file, at + 2, std::min(file.size(), at + 2 + qsizetype(*idListSize)));
         at += 2 + qsizetype(*idListSize);
     }
 
@@ -209,8 +296,10 @@ QString shellLinkTarget(const QByteArray& data, const QString& shortcutFolder)
         at += 2 + length;
     }
 
-    if (!info.localBasePath.isEmpty())
-        return info.localBasePath + info.commonPathSuffix;
+    if (!info.localBasePath.isEmpty()) {
+        const QString path = info.localBasePath + info.commonPathSuffix;
+        return !info.localBasePathIsUnicode && isAnsiShadowOf(path, itemPath) ? itemPath : path;
+    }
     if (!info.networkName.isEmpty()) {
         return info.commonPathSuffix.isEmpty() ? info.networkName
                                                : info.networkName + u'\\' + info.commonPathSuffix;
@@ -228,9 +317,27 @@ QString shellLinkTarget(const QByteArray& data, const QString& shortcutFolder)
         at += qsizetype(*blockSize);
     }
 
+    if (!itemPath.isEmpty())
+        return itemPath;
     if (!relativePath.isEmpty() && !shortcutFolder.isEmpty())
         return resolveRelative(shortcutFolder, relativePath);
     return {};
+}
+
+std::optional<QString> shortcutTarget(const QString& address)
+{
+    if (!address.contains(QStringLiteral(".lnk"), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QFileInfo file(address);
+    if (!file.isFile() || !file.isReadable())
+        return std::nullopt;
+    const QString target = DestinoAcceso(address);
+    if (target.isEmpty())
+        return std::nullopt;
+    const QString without = Reemplazar(target, QStringLiteral(" (x86)"), QString());
+    if (!QFileInfo::exists(target) && QFileInfo::exists(without))
+        return without;
+    return target;
 }
 
 QString DestinoAcceso(const QString& path)
