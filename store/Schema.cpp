@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr int CurrentVersion = 2;
+constexpr int CurrentVersion = 3;
 
 const char* const Tables[] = {
     R"(CREATE TABLE direcciones (
@@ -91,14 +91,20 @@ void create(Database& database)
 
 void upgrade(Database& database)
 {
+    qint64 stored = 0;
     {
         Cursor version = database.query(QStringLiteral("PRAGMA user_version"));
-        if (version.next() && version.integer(0) >= CurrentVersion)
-            return;
+        stored = version.next() ? version.integer(0) : 0;
     }
-    database.transaction([&database] {
+    if (stored >= CurrentVersion)
+        return;
+    database.transaction([&database, stored] {
         for (const char* index : Indexes)
             database.execute(QString::fromLatin1(index));
+        // Titles were raised the Spanish way only; searches raise every letter.
+        if (stored < 3)
+            database.execute(QStringLiteral(
+                "UPDATE direcciones SET titulo = upper(titulo) WHERE titulo <> upper(titulo)"));
         database.execute(QStringLiteral("PRAGMA user_version = %1").arg(CurrentVersion));
     });
 }

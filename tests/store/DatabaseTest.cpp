@@ -187,3 +187,20 @@ TEST(Database, WritesACompactedCopy)
     Database copied(copy, {});
     ASSERT_EQ(LinkTable(copied).count(), 1);
 }
+
+TEST(Database, AnOlderFileHasItsTitlesRaisedAsSearchesRaiseThem)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("Trevalia.abs"));
+    {
+        Database database(path, {});
+        database.open();
+        database.execute(
+            QStringLiteral("INSERT INTO direcciones (titulo) VALUES (?)"), {QStringLiteral("MüLLER")});
+        database.execute(QStringLiteral("PRAGMA user_version = 2"));
+    }
+    Database database(path, {});
+    Cursor cursor = database.query(QStringLiteral("SELECT titulo FROM direcciones"));
+    ASSERT_TRUE(cursor.next());
+    EXPECT_EQ(cursor.text(0), QStringLiteral("MÜLLER"));
+}
