@@ -421,7 +421,7 @@ void TFormPrincipal::connectControls()
         [this](const QPoint& at) { m_gridMenu->popup(DBGrid1->viewport()->mapToGlobal(at)); });
     connect(DBGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& current, const QModelIndex& previous) {
-            if (current.column() != previous.column())
+            if (previous.isValid() && current.column() != previous.column())
                 m_countdown->restart();
             if (current.row() != previous.row())
                 updateListHint();
@@ -562,6 +562,9 @@ void TFormPrincipal::presentResult()
 {
     const bool found = m_model->rowCount() > 0;
     if (found) {
+        // The first link of a new result is the current one, so its address is the hint.
+        DBGrid1->selectionModel()->setCurrentIndex(
+            m_model->index(0, LinkListModel::Titulo), QItemSelectionModel::NoUpdate);
         showCount();
         m_gridMenu = PopMenuPoner;
         BotEscape->show();

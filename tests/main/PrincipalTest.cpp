@@ -320,7 +320,10 @@ TEST_F(MainWindow, TheListHintIsTheCurrentAddressAndBrowser)
 {
     setSetting(s(u"favoritossihay"), 0);
     openWindow();
-    EXPECT_EQ(grid()->toolTip(), QString());
+    EXPECT_EQ(grid()->toolTip(), s(u"https://www.bancosantander.es")) << "the first link is current";
+    QTest::keyClicks(search(), s(u"diario"));
+    EXPECT_EQ(grid()->toolTip(), s(u"https://elpais.com (FIREFOX)"));
+    QTest::keyClick(search(), Qt::Key_Escape);
     grid()->setFocus();
     grid()->setCurrentIndex(grid()->model()->index(2, LinkListModel::Titulo));
     EXPECT_EQ(grid()->toolTip(), s(u"https://elpais.com (FIREFOX)"));
@@ -485,7 +488,6 @@ TEST_F(MainWindow, ANewLinkFromTheEditorIsListedFirst)
     openWindow();
     selector()->setCurrentIndex(3);
     window->ComboGruposSelect();
-    grid()->setCurrentIndex(grid()->model()->index(0, LinkListModel::Titulo));
     platform.modal = [](QDialog& dialog) {
         auto& editor = dynamic_cast<TFormAltaDirecciones&>(dialog);
         editor.show();
