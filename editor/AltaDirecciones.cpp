@@ -216,7 +216,8 @@ void TFormAltaDirecciones::connectControls()
     connect(BotLimpiarLista, &QPushButton::clicked, this, [this] { BotLimpiarListaClick(); });
     connect(BotTodoGruposIgual, &QPushButton::clicked, this, [this] { BotTodoGruposIgualClick(); });
     connect(CKModificar, &QCheckBox::clicked, this, [this] { CKModificarClick(); });
-    connect(ListBox1, &QListWidget::itemClicked, this, [this] { showRow(ListBox1->currentRow()); });
+    // The boxes always show the row that corrections go to, however it became current.
+    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) { showRow(row); });
     ListBox1->installEventFilter(this);
     connect(
         ETitulo, &QLineEdit::textChanged, this, [this](const QString& text) { correctRow(Titulo, text); });

@@ -74,6 +74,8 @@ private:
     void showRow(int row);
     void BorrarLinea();
     void BotLimpiarListaClick();
+    // Empties the entry boxes: the list has no row to show.
+    void clearBoxes();
     void BotTodoGruposIgualClick();
     void CKModificarClick();
     void correctRow(Column column, const QString& value);

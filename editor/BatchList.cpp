@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 void TFormAltaDirecciones::BotImportarClick()
 {
@@ -106,15 +107,27 @@ void TFormAltaDirecciones::BorrarLinea()
     const int index = ListBox1->currentRow();
     if (index < 0)
         return;
-    delete ListBox1->takeItem(index);
     m_rows.removeAt(index);
-    ListBox1->setCurrentRow(std::min(index, ListBox1->count() - 1));
+    {
+        const QSignalBlocker quiet(ListBox1);
+        delete ListBox1->takeItem(index);
+        ListBox1->setCurrentRow(std::min(index, ListBox1->count() - 1));
+    }
+    if (ListBox1->count() > 0)
+        showRow(ListBox1->currentRow());
+    else
+        clearBoxes();
 }
 
 void TFormAltaDirecciones::BotLimpiarListaClick()
 {
     ListBox1->clear();
     m_rows.clear();
+    clearBoxes();
+}
+
+void TFormAltaDirecciones::clearBoxes()
+{
     for (QLineEdit* box : {ETitulo, EDireccion, EGrupo, ENavegador, EPrioridad})
         box->clear();
     CKFavorito->setChecked(false);

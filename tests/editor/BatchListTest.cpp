@@ -140,6 +140,34 @@ TEST_F(BatchList, RowsAreCorrectedOneByOneAndLostAtTheNextDrop)
     EXPECT_EQ(stored("tipo"), QStringList({QString(), s(u"F")}));
 }
 
+TEST_F(BatchList, TheBoxesShowTheRowThatCorrectionsGoTo)
+{
+    dropFiles({file(s(u"a.txt")), file(s(u"b.txt")), file(s(u"c.txt"))});
+    child<QCheckBox>("CKModificar")->click();
+    auto* title = child<QLineEdit>("ETitulo");
+    QTest::mouseClick(
+        list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(0)).center());
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(title->text(), s(u"B")) << "moving with the arrow keys shows the row moved to";
+    title->setText(s(u"segundo"));
+    QTest::keyClick(list(), Qt::Key_Down);
+    EXPECT_EQ(title->text(), s(u"C"));
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_EQ(title->text(), s(u"SEGUNDO")) << "after a deletion the boxes show the row now current";
+    child<QPushButton>("BotOK")->click();
+    EXPECT_EQ(stored("titulo"), QStringList({s(u"A"), s(u"SEGUNDO")}));
+}
+
+TEST_F(BatchList, AListEmptiedByDeletionsStoresNothing)
+{
+    dropFiles({file(s(u"a.txt"))});
+    QTest::keyClick(list(), Qt::Key_Delete);
+    EXPECT_TRUE(child<QLineEdit>("ETitulo")->text().isEmpty());
+    child<QPushButton>("BotOK")->click();
+    EXPECT_TRUE(stored("id").isEmpty());
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Error), QStringList {s(u"El título no puede dejarse vacío")});
+}
+
 TEST_F(BatchList, RowsAreDeletedAndTheListEmptied)
 {
     dropFiles({file(s(u"a.txt")), file(s(u"b.txt")), file(s(u"c.txt"))});
