@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace Paths {
@@ -29,8 +30,18 @@ bool isProgram(const QString& path)
 {
     if (path.toUpper().endsWith(QStringLiteral(".EXE")))
         return true;
+    // The execute bit alone is no sign: every file of a FAT or NTFS mount carries it.
     const QFileInfo info(path);
-    return info.isFile() && info.isExecutable();
+    if (!info.isFile() || !info.isExecutable())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(4);
+    return start
+        == QByteArrayLiteral("\x7F"
+                             "ELF")
+        || start.startsWith("#!");
 }
 
 QString programFolder()

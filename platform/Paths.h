@@ -15,7 +15,8 @@ qsizetype lastSeparator(const QString& path, qsizetype end = -1);
 
 bool containsSeparator(const QString& path);
 
-// True for an address ending in ".EXE" and for an existing executable regular file.
+// True for an address ending in ".EXE" and for an executable file that is a program: an
+// ELF binary or a script that names its interpreter with "#!".
 bool isProgram(const QString& path);
 
 // The folder of the running program with its trailing separator.

@@ -56,10 +56,12 @@ void QtPlatform::shellOpen(const ShellRequest& request)
     if (!request.parameters.isEmpty() || !request.workingFolder.isEmpty() || Paths::isProgram(request.file)) {
         const QStringList arguments
             = request.parameters.isEmpty() ? QStringList() : QStringList {request.parameters};
-        QProcess::startDetached(request.file, arguments, request.workingFolder);
+        if (!QProcess::startDetached(request.file, arguments, request.workingFolder))
+            throw AppError(systemErrorText(2, QStringLiteral("No se puede iniciar %1.").arg(request.file)));
         return;
     }
-    QDesktopServices::openUrl(urlOf(request.file));
+    if (!QDesktopServices::openUrl(urlOf(request.file)))
+        throw AppError(QStringLiteral("El sistema no sabe abrir %1.").arg(request.file));
 }
 
 void QtPlatform::runAsAdmin(const QString& program, const QString& parameters)
@@ -92,6 +94,9 @@ void QtPlatform::runAsAdmin(const QString& program, const QString& parameters)
     if (exitCode == 126)
         throw AppError(
             systemErrorText(126, QStringLiteral("La operación ha sido cancelada por el usuario.")));
+    // pkexec also answers 127 when the file cannot be run at all.
+    if (exitCode == 127 && !Paths::isProgram(program))
+        throw AppError(systemErrorText(127, QStringLiteral("%1 no es un programa.").arg(program)));
     if (exitCode == 127)
         throw AppError(systemErrorText(127, QStringLiteral("No se ha concedido la autorización.")));
 }

@@ -48,7 +48,7 @@ QString TMD::AbrirLink(const QString& address, const QString& browser)
             + QStringLiteral("           Se abrirá con el navegador por defecto del sistema"));
 
     const bool web = address.toUpper().contains(QStringLiteral("HTTP"));
-    if (!extensionOf(address).isEmpty() && !web && !isFile(address))
+    if (!extensionOf(address).isEmpty() && !web && !QFileInfo::exists(address))
         return QStringLiteral("Este enlace no existe o no es accesible en este momento");
     if (address.isEmpty())
         return {};
@@ -68,8 +68,9 @@ QString TMD::AbrirLink(const QString& address, const QString& browser)
         request.workingFolder = target.left(nameStart(target));
     try {
         m_platform.shellOpen(request);
-    } catch (const std::exception&) {
-        // The shell's own failures are not reported.
+    } catch (const AppError& error) {
+        // A link that did not open is said, not passed over in silence.
+        return error.message();
     }
     return {};
 }

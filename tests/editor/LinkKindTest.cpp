@@ -12,11 +12,13 @@ namespace {
 const QString WebHint = QStringLiteral("Las barras en las direcciones web son /");
 const QString NetworkHint = QStringLiteral("Las barras en las direcciones de red son \\");
 
-QString touch(const TempFolder& folder, const QString& name, bool executable = false)
+QString touch(
+    const TempFolder& folder, const QString& name, bool executable = false, const QByteArray& bytes = {})
 {
     const QString path = folder.file(name);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
+    file.write(bytes);
     file.close();
     if (executable)
         file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
@@ -53,7 +55,11 @@ TEST(LinkKind, ExistingFilesAndFolders)
     TempFolder folder;
     EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("notas.txt"))).name, QStringLiteral("Archivo"));
     EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("juego.exe"))).name, QStringLiteral("Programa"));
-    EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("lanzar"), true)).name, QStringLiteral("Programa"));
+    EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("lanzar"), true, "#!/bin/sh\n")).name,
+        QStringLiteral("Programa"));
+    EXPECT_EQ(
+        TipoEnlace(touch(folder, QStringLiteral("acta.odt"), true, "PK")).name, QStringLiteral("Archivo"))
+        << "the execute bit of a FAT or NTFS mount makes no program";
     EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("Notas.LNK"))).name, QStringLiteral("Acceso directo"));
     EXPECT_EQ(TipoEnlace(touch(folder, QStringLiteral("Diario.url"))).name, QStringLiteral("Página Web"));
     EXPECT_EQ(TipoEnlace(folder.path()).name, QStringLiteral("Carpeta"));

@@ -25,7 +25,7 @@ TEST(Paths, AnAddressBeginningWithSlashIsALocalLinuxPath)
     EXPECT_EQ(Paths::lastSeparator(QString(), 0), -1);
 }
 
-TEST(Paths, ProgramsAreExeAddressesOrExecutableFiles)
+TEST(Paths, ProgramsAreExeAddressesOrExecutableBinariesAndScripts)
 {
     EXPECT_TRUE(Paths::isProgram(QStringLiteral("C:\\Juegos\\buscaminas.exe")));
     EXPECT_FALSE(Paths::isProgram(QStringLiteral("C:\\Datos\\informe.pdf")));
@@ -34,6 +34,7 @@ TEST(Paths, ProgramsAreExeAddressesOrExecutableFiles)
     const QString script = folder.file(QStringLiteral("lanzar"));
     QFile file(script);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("#!/bin/sh\n");
     file.close();
     EXPECT_FALSE(Paths::isProgram(script));
     file.setPermissions(file.permissions() | QFileDevice::ExeOwner);

@@ -107,6 +107,29 @@ TEST(QtPlatform, ARefusedElevationReportsItsCode)
     }
 }
 
+TEST(QtPlatform, AnElevationThatCannotRunTheFileSaysSo)
+{
+    TempFolder bin;
+    ScopedVariable path("PATH", fakePkexec(bin, "exit 127").toLocal8Bit());
+    QtPlatform platform;
+    const struct
+    {
+        QString program;
+        QString reason;
+    } cases[] = {
+        {QStringLiteral("/etc/hostname"), QStringLiteral("/etc/hostname no es un programa.")},
+        {QStringLiteral("/bin/sh"), QStringLiteral("No se ha concedido la autorización.")},
+    };
+    for (const auto& c : cases) {
+        try {
+            platform.runAsAdmin(c.program, QString());
+            ADD_FAILURE() << "pkexec's 127 must be reported";
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.message(), QStringLiteral("Error de Sistema.  Código: 127.\n") + c.reason);
+        }
+    }
+}
+
 TEST(QtPlatform, AnElevatedProgramRunsOnWithoutHoldingTheWindow)
 {
     TempFolder bin;

@@ -80,13 +80,39 @@ TEST_F(Launcher, ProgramsStartInTheirOwnFolderDocumentsInNone)
 {
     const QString document = file(QStringLiteral("carta.odt"));
     const QString program = file(QStringLiteral("juego.EXE"));
-    QFile::setPermissions(file(QStringLiteral("lanzar")), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    md.AbrirLink(document, QString());
-    md.AbrirLink(program, QString());
-    md.AbrirLink(folder.file(QStringLiteral("lanzar")), QString());
+    const auto executable = [this](const QString& name, const QByteArray& bytes) {
+        const QString path = folder.file(name);
+        QFile created(path);
+        created.open(QIODevice::WriteOnly);
+        created.write(bytes);
+        created.setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        return path;
+    };
+    const QString script = executable(QStringLiteral("lanzar"), "#!/bin/sh\n");
+    const QString binary = executable(QStringLiteral("herramienta"),
+        "\x7F"
+        "ELF\x02\x01");
+    // Every file of a FAT or NTFS mount carries the execute bit: that makes no program.
+    const QString mounted = executable(QStringLiteral("informe.pdf"), "%PDF-1.7");
+    for (const QString& address : {document, program, script, binary, mounted})
+        md.AbrirLink(address, QString());
     EXPECT_EQ(platform.opened,
-        QList<ShellRequest>({{document, {}, {}}, {program, {}, folder.path()},
-            {folder.file(QStringLiteral("lanzar")), {}, folder.path()}}));
+        QList<ShellRequest>({{document, {}, {}}, {program, {}, folder.path()}, {script, {}, folder.path()},
+            {binary, {}, folder.path()}, {mounted, {}, {}}}));
+}
+
+TEST_F(Launcher, AnExistingFolderWithADotInItsNameOpens)
+{
+    const QString project = folder.file(QStringLiteral("Proyecto v1.2"));
+    ASSERT_TRUE(QDir().mkpath(project));
+    EXPECT_EQ(md.AbrirLink(project, QString()), QString());
+    EXPECT_EQ(platform.opened, QList<ShellRequest>({{project, {}, {}}}));
+}
+
+TEST_F(Launcher, ALinkTheSystemCannotOpenIsSaid)
+{
+    platform.shellFailure = QStringLiteral("El sistema no sabe abrir https://elpais.com.");
+    EXPECT_EQ(md.AbrirLink(QStringLiteral("https://elpais.com"), QString()), platform.shellFailure);
 }
 
 TEST_F(Launcher, OnlyADefinedVariableIsExpanded)

@@ -21,6 +21,8 @@ template<typename T> T nextAnswer(std::deque<T>& answers, const char* what, cons
 
 void FakePlatform::shellOpen(const ShellRequest& request)
 {
+    if (!shellFailure.isEmpty())
+        throw AppError(shellFailure);
     opened.append(request);
 }
 

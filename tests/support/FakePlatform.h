@@ -59,6 +59,8 @@ public:
     QHash<QString, QString> environment;
     QDateTime clock {QDate(2026, 3, 14), QTime(9, 26, 53)};
     QString adminRefusal;
+    // When set, opening anything fails with this message.
+    QString shellFailure;
     bool trashWorks = true;
     QImage fileIcon;
 
