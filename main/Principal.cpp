@@ -821,7 +821,7 @@ bool TFormPrincipal::eventFilter(QObject* watched, QEvent* event)
             BotBorrarFiltro->click();
             return true;
         }
-        if (!key->text().isEmpty() && key->text().at(0).isPrint()) {
+        if (!key->text().isEmpty()) {
             EBusqueda->setFocus();
             return false;
         }
@@ -902,10 +902,12 @@ bool TFormPrincipal::gridKey(QKeyEvent* key)
         MBorrarEnlace->trigger();
         return true;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (key->modifiers() == Qt::ControlModifier && hasRows)
+    case Qt::Key_Enter: {
+        // The keypad's Enter is Enter; Shift does not change what Enter does.
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        if (modifiers == Qt::ControlModifier && hasRows)
             MEditarEnlace->trigger();
-        if (key->modifiers() == Qt::NoModifier && hasRows) {
+        if ((modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier) && hasRows) {
             const QModelIndex current = DBGrid1->currentIndex();
             if (current.isValid())
                 DBGrid1->selectionModel()->select(
@@ -914,6 +916,7 @@ bool TFormPrincipal::gridKey(QKeyEvent* key)
                 MAbrirEnlace->trigger();
         }
         return true;
+    }
     default:
         return false;
     }

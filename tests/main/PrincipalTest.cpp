@@ -384,6 +384,47 @@ TEST_F(MainWindow, KeysInTheList)
     EXPECT_EQ(listed().size(), 5);
 }
 
+TEST_F(MainWindow, TheKeypadEnterAndShiftEnterAreEnterInTheList)
+{
+    setSetting(s(u"favoritossihay"), 0);
+    openWindow();
+    QStringList edited;
+    platform.modal = [&edited](QDialog& dialog) {
+        edited << dynamic_cast<TFormAltaDirecciones&>(dialog).IdEnlace;
+        return int(QDialog::Rejected);
+    };
+    const struct
+    {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int opened;
+        int edited;
+    } presses[] = {
+        {Qt::Key_Enter, Qt::KeypadModifier, 1, 0},
+        {Qt::Key_Return, Qt::ShiftModifier, 2, 0},
+        {Qt::Key_Enter, Qt::KeypadModifier | Qt::ShiftModifier, 3, 0},
+        {Qt::Key_Enter, Qt::KeypadModifier | Qt::ControlModifier, 3, 1},
+    };
+    for (const auto& press : presses) {
+        grid()->setFocus();
+        grid()->clearSelection();
+        grid()->setCurrentIndex(grid()->model()->index(0, LinkListModel::Titulo));
+        QTest::keyClick(grid(), press.key, press.modifiers);
+        EXPECT_EQ(platform.opened.size(), press.opened) << press.key << ' ' << press.modifiers;
+        EXPECT_EQ(edited.size(), press.edited) << press.key << ' ' << press.modifiers;
+    }
+}
+
+TEST_F(MainWindow, EveryCharacterInTheSelectorMovesTheFocusToTheSearchBox)
+{
+    openWindow();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Backspace, Qt::Key_A}) {
+        selector()->setFocus();
+        QTest::keyClick(selector(), key);
+        EXPECT_TRUE(search()->hasFocus()) << key;
+    }
+}
+
 TEST_F(MainWindow, LeavingTheListForgetsTheSelection)
 {
     setSetting(s(u"favoritossihay"), 0);
