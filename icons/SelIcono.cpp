@@ -4,6 +4,7 @@
 #include "components/SchemeColours.h"
 #include "store/MDatos.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -46,7 +47,8 @@ TFormSelIcono::TFormSelIcono(TMD& md, QWidget* parent)
     layout->addWidget(m_buttons);
     setFixedSize(440, 330);
 
-    connect(ListView1, &QListWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
+    // A double click anywhere on the list chooses, on empty space too.
+    ListView1->viewport()->installEventFilter(this);
     connect(BotSeleccionar, &QPushButton::clicked, this, [this] { BotSeleccionarClick(); });
     connect(BotCerrar, &QPushButton::clicked, this, &QDialog::reject);
     connect(this, &QDialog::rejected, this, [this] { NumIconoElegido = -1; });
@@ -62,6 +64,15 @@ void TFormSelIcono::showEvent(QShowEvent* event)
         colours.hint({m_caption});
     });
     CargarIconos();
+}
+
+bool TFormSelIcono::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListView1->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        ListView1DblClick();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormSelIcono::CargarIconos()

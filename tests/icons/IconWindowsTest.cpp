@@ -93,6 +93,19 @@ TEST_F(IconWindows, ADoubleClickChoosesThePictureUnderTheSelection)
     EXPECT_EQ(gallery.result(), QDialog::Accepted);
 }
 
+TEST_F(IconWindows, ADoubleClickOnEmptySpaceClosesTheGalleryWithoutAChoice)
+{
+    TFormSelIcono gallery(md);
+    gallery.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&gallery));
+    auto* list = child<QListWidget>(gallery, "ListView1");
+    const QPoint empty(list->viewport()->width() - 3, list->viewport()->height() - 3);
+    ASSERT_EQ(list->itemAt(empty), nullptr);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, empty);
+    EXPECT_EQ(gallery.NumIconoElegido, -1);
+    EXPECT_FALSE(gallery.isVisible());
+}
+
 TEST_F(IconWindows, ClosingTheGalleryChoosesNothing)
 {
     TFormSelIcono gallery(md);
