@@ -159,7 +159,9 @@ void TFormManGrupos::showGroup(const std::optional<Group>& group)
 
 void TFormManGrupos::BotNuevoGrupoClick()
 {
-    showGroup(std::nullopt);
+    // The group under edit stays known, so cancelling the new one returns to it.
+    DBEditCODGRUPO->clear();
+    DBEditNOMGRUPO->clear();
     m_state = State::Insert;
     DBEditCODGRUPO->setFocus();
 }
@@ -191,7 +193,7 @@ void TFormManGrupos::Cancelar()
 void TFormManGrupos::EliminarGrupo(bool withLinks)
 {
     // A group not yet saved has no code: its statements would reach the links without group.
-    if (!m_underEdit || m_underEdit->codgrupo.isEmpty())
+    if (m_state == State::Insert || !m_underEdit || m_underEdit->codgrupo.isEmpty())
         return;
     const Group group = *m_underEdit;
     const QString question = QStringLiteral("¿Quieres borrar el grupo ") + group.codgrupo + u'-'

@@ -179,6 +179,25 @@ TEST_F(GroupWindows, NewGroupsAreSavedFromTheEditBand)
     EXPECT_EQ(listed(window), QStringList({s(u"BANCO"), s(u"DOC"), s(u"MUS"), s(u"WEB")}));
 }
 
+TEST_F(GroupWindows, CancellingANewGroupReturnsToTheGroupUnderEdit)
+{
+    TFormManGrupos window(md);
+    open(window);
+    auto* code = child<QLineEdit>(window, "DBEditCODGRUPO");
+    const QString underEdit = code->text();
+    ASSERT_FALSE(underEdit.isEmpty());
+    child<QPushButton>(window, "BotNuevoGrupo")->click();
+    EXPECT_TRUE(code->text().isEmpty());
+    child<QPushButton>(window, "BotCancelarEdicion")->click();
+    EXPECT_EQ(code->text(), underEdit);
+    platform.confirmations.push_back(false);
+    child<QPushButton>(window, "BotEliminarGrupo")->click();
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Confirmation).size(), 1)
+        << "the group under edit can be deleted again";
+    child<QPushButton>(window, "BotGuardarRegistro")->click();
+    EXPECT_EQ(GroupTable(md.Enlaces()).all().size(), 3) << "saving an unchanged group inserts nothing";
+}
+
 TEST_F(GroupWindows, DeletingAGroupKeepsOrRemovesItsLinks)
 {
     TFormManGrupos window(md);
