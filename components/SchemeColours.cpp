@@ -55,7 +55,7 @@ void SchemeColours::title(std::initializer_list<QWidget*> widgets) const
 
 void SchemeColours::button(std::initializer_list<QWidget*> widgets) const
 {
-    paint(widgets, m_button, {QPalette::ButtonText, QPalette::WindowText}, false);
+    paint(widgets, m_button, {QPalette::ButtonText, QPalette::WindowText, QPalette::Text}, false);
 }
 
 void SchemeColours::message(std::initializer_list<QWidget*> widgets) const

@@ -48,6 +48,19 @@ QLineEdit* greyBox(const char* name, QWidget* parent)
     return box;
 }
 
+// Bold text in a colour of its own, in a larger size when given.
+void setLook(QWidget* widget, QPalette::ColorRole role, const QColor& colour, int pixelSize = 0)
+{
+    QFont font = widget->font();
+    font.setBold(true);
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
 QLabel* label(const QString& text, QWidget* parent, const char* name = nullptr)
 {
     auto* created = new QLabel(text, parent);
@@ -123,12 +136,13 @@ void TFormAltaDirecciones::buildControls()
     ListBox1 = named(new QListWidget(Panel1), "ListBox1");
     ListBox1->hide();
     BotLimpiarLista = flatButton("BotLimpiarLista", QStringLiteral("X"), Panel1);
-    BotLimpiarLista->setStyleSheet(QStringLiteral("font-size: 20px; font-weight: bold; color: red"));
+    // Colours through palettes, not style sheets, so that the scheme can repaint them.
+    setLook(BotLimpiarLista, QPalette::ButtonText, Qt::red, 20);
     LLimpiarLista = label(QStringLiteral("Borrar lista"), Panel1, "LLimpiarLista");
     BotTodoGruposIgual
         = flatButton("BotTodoGruposIgual", QStringLiteral("Asignar a todos el grupo indicado"), Panel1);
     LArrastrar = label(QStringLiteral("ARRASTAR Y SOLTAR"), Panel1, "LArrastrar");
-    LArrastrar->setStyleSheet(QStringLiteral("font-weight: bold; color: blue"));
+    setLook(LArrastrar, QPalette::WindowText, Qt::blue);
     CKModificar = named(new QCheckBox(QStringLiteral("Modificar"), Panel1), "CKModificar");
     for (QWidget* batch : {static_cast<QWidget*>(BotLimpiarLista), static_cast<QWidget*>(LLimpiarLista),
              static_cast<QWidget*>(BotTodoGruposIgual), static_cast<QWidget*>(LArrastrar),
@@ -311,10 +325,11 @@ void TFormAltaDirecciones::showEvent(QShowEvent* event)
 void TFormAltaDirecciones::PonerColores()
 {
     const SchemeColours colours(m_md.colores);
-    colours.background({Panel1, Label5, Label6, Label7, Label10});
-    colours.hint({Label5, Label6, Label7, Label10});
-    colours.button(
-        {BotProbarEnlace, BotCambiarIcono, BotOriginal, BotGaleria, BotImportar, BotOK, BotCancelar});
+    colours.background({Panel1, ListBox1, Label5, Label6, Label7, Label10});
+    colours.title({LArrastrar});
+    colours.hint({Label5, Label6, Label7, Label10, LLimpiarLista});
+    colours.button({BotProbarEnlace, BotCambiarIcono, BotOriginal, BotGaleria, BotImportar, BotOK,
+        BotCancelar, BotTodoGruposIgual, CKModificar});
     colours.edit({ETitulo, EDireccion, EPrioridad});
 }
 

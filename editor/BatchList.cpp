@@ -7,6 +7,7 @@
 #include "store/MDatos.h"
 #include "store/TextUtils.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFileInfo>
 #include <QLabel>
@@ -35,7 +36,8 @@ void TFormAltaDirecciones::ActivarControlesEntrada(bool entry)
         batch->setVisible(!entry);
     if (!entry)
         CKModificar->show();
-    const QColor background = entry ? palette().color(QPalette::Window) : QColor(192, 192, 192);
+    // The system's window colour is the background of edit fields.
+    const QColor background = entry ? QApplication::palette().color(QPalette::Base) : QColor(192, 192, 192);
     for (QWidget* control : {static_cast<QWidget*>(ETitulo), static_cast<QWidget*>(EDireccion),
              static_cast<QWidget*>(EGrupo), static_cast<QWidget*>(ENavegador),
              static_cast<QWidget*>(EPrioridad), static_cast<QWidget*>(CKFavorito)}) {

@@ -2,6 +2,7 @@
 #include "dialogs/VerEnlace.h"
 #include "store/MDatos.h"
 
+#include "DistinctScheme.h"
 #include "FakePlatform.h"
 #include "TempFolder.h"
 #include "TestText.h"
@@ -59,4 +60,14 @@ TEST_F(Dialogs, TheViewerShowsTitleAndAddressAsTwoLines)
     auto* text = viewer.findChild<QPlainTextEdit*>(s(u"Memo1"));
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->toPlainText(), s(u"EL PAÍS\nhttps://elpais.com"));
+}
+
+TEST_F(Dialogs, TheViewersTextIsDrawnInTheButtonColour)
+{
+    md.colores = DistinctScheme::scheme();
+    TFormVerEnlace viewer(md, s(u"EL PAÍS"), s(u"https://elpais.com"));
+    viewer.show();
+    const auto* text = viewer.findChild<QPlainTextEdit*>(s(u"Memo1"));
+    EXPECT_EQ(DistinctScheme::colourOf(text, QPalette::Text), DistinctScheme::Boton);
+    EXPECT_EQ(DistinctScheme::colourOf(text, QPalette::Base), DistinctScheme::Fondo);
 }

@@ -4,11 +4,13 @@
 #include "store/LinkTable.h"
 #include "store/MDatos.h"
 
+#include "DistinctScheme.h"
 #include "DropSimulation.h"
 #include "FakePlatform.h"
 #include "TempFolder.h"
 #include "TestText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -182,4 +184,31 @@ TEST_F(BatchList, RowsAreDeletedAndTheListEmptied)
     EXPECT_EQ(list()->count(), 0);
     EXPECT_TRUE(child<QLineEdit>("EDireccion")->text().isEmpty());
     EXPECT_TRUE(list()->isVisible());
+}
+
+TEST_F(BatchList, TheBatchControlsTakeTheSchemeAndEnabledBoxesTheWindowColour)
+{
+    md.colores = DistinctScheme::scheme();
+    open(s(u"ALTA"));
+    dropFiles({file(s(u"a.txt"))});
+    using namespace DistinctScheme;
+    const struct
+    {
+        const char* control;
+        QPalette::ColorRole role;
+        QColor colour;
+    } expected[] = {
+        {"LArrastrar", QPalette::WindowText, Titulo},
+        {"LLimpiarLista", QPalette::WindowText, Sugerencia},
+        {"BotTodoGruposIgual", QPalette::ButtonText, Boton},
+        {"CKModificar", QPalette::WindowText, Boton},
+        {"ListBox1", QPalette::Base, Fondo},
+        {"BotLimpiarLista", QPalette::ButtonText, QColor(Qt::red)},
+        {"ETitulo", QPalette::Base, QColor(192, 192, 192)},
+    };
+    for (const auto& e : expected)
+        EXPECT_EQ(colourOf(child<QWidget>(e.control), e.role), e.colour) << e.control;
+    child<QCheckBox>("CKModificar")->click();
+    EXPECT_EQ(colourOf(box("ETitulo"), QPalette::Base), QApplication::palette().color(QPalette::Base))
+        << "enabled boxes take the system's window colour";
 }
