@@ -116,21 +116,6 @@ bool waylandSession()
 
 } // namespace
 
-bool acceptsDrop(const QMimeData& data, DropFormats formats)
-{
-    if (formats & (DropFormat::Data | DropFormat::Bitmap | DropFormat::MetaFile) && !data.formats().isEmpty())
-        return true;
-    if (formats & (DropFormat::File | DropFormat::URL) && data.hasUrls())
-        return true;
-    if (formats & DropFormat::URL
-        && (data.hasText() || data.hasFormat(MozUrl) || data.hasFormat(NetscapeUrl)
-            || !windowsFormat(data, QStringLiteral("UniformResourceLocator")).isEmpty()
-            || !windowsFormat(data, QStringLiteral("FileGroupDescriptorW")).isEmpty()
-            || !windowsFormat(data, QStringLiteral("FileGroupDescriptor")).isEmpty()))
-        return true;
-    return formats & DropFormat::Text && data.hasText();
-}
-
 std::optional<DroppedLinks> readDrop(const QMimeData& data, DropFormats formats)
 {
     DroppedLinks links;
@@ -168,8 +153,11 @@ bool TLinkDropTarget::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     auto* drop = static_cast<QDropEvent*>(event);
     const Qt::DropAction action = waylandSession() ? Qt::CopyAction : Qt::LinkAction;
-    if (!(drop->possibleActions() & action) || !drop->mimeData()
-        || !acceptsDrop(*drop->mimeData(), m_formats)) {
+    // A drag is taken on entering exactly when its drop would be: the data is read once
+    // when it enters and again when it is dropped.
+    if (type == QEvent::DragEnter)
+        m_dragTaken = drop->mimeData() && takes(*drop->mimeData());
+    if (!(drop->possibleActions() & action) || !m_dragTaken) {
         drop->ignore();
         return true;
     }
@@ -191,4 +179,13 @@ bool TLinkDropTarget::eventFilter(QObject* watched, QEvent* event)
         drop->setDropAction(Qt::IgnoreAction);
     }
     return true;
+}
+
+bool TLinkDropTarget::takes(const QMimeData& data) const
+{
+    try {
+        return readDrop(data, m_formats).has_value();
+    } catch (...) {
+        return false;
+    }
 }

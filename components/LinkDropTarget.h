@@ -25,9 +25,6 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(DropFormats)
 
 constexpr DropFormats AllDropFormats = DropFormats(0x3F);
 
-// Whether a drag with this data is one the formats take.
-bool acceptsDrop(const QMimeData& data, DropFormats formats);
-
 // The files, address and title of a drop, by the program's rules; nothing when the drop
 // brought neither a file list nor an address or title.
 std::optional<DroppedLinks> readDrop(const QMimeData& data, DropFormats formats);
@@ -48,6 +45,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool takes(const QMimeData& data) const;
+
     DropFormats m_formats;
+    bool m_dragTaken = false;
     Handler m_handler;
 };

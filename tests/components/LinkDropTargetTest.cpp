@@ -173,7 +173,7 @@ TEST(DropTarget, TakesLinksOnlyFromSourcesThatAllowLinking)
     ASSERT_EQ(dropped.size(), 1);
     EXPECT_EQ(dropped.first().URL, s(u"https://a.es"));
 
-    // Text without an address is taken by the drag but gives the handler nothing.
+    // Text without an address is refused as it enters, since its drop would give nothing.
     QMimeData text;
     text.setText(s(u"solo texto"));
     EXPECT_EQ(simulateDrop(&window, text, Qt::LinkAction), Qt::IgnoreAction);
@@ -194,4 +194,21 @@ TEST(DropTarget, AllFormatsTakePicturesAndAFailingHandlerEndsQuietly)
     picture.setImageData(QImage(4, 4, QImage::Format_RGB32));
     EXPECT_EQ(simulateDrop(&window, picture, Qt::LinkAction), Qt::IgnoreAction);
     EXPECT_EQ(calls, 1);
+}
+
+TEST(DropTarget, ADragIsTakenOnEnteringOnlyWhenItsDropWouldBe)
+{
+    QWidget window;
+    new TLinkDropTarget(&window, AllDropFormats, [](const DroppedLinks&) {});
+    const auto enters = [&window](const QMimeData& data) {
+        QDragEnterEvent enter(QPoint(1, 1), Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        return enter.isAccepted();
+    };
+    QMimeData unknown;
+    unknown.setData(s(u"application/x-hoja-de-calculo"), "celdas");
+    EXPECT_FALSE(enters(unknown));
+    QMimeData link;
+    link.setUrls({QUrl(s(u"https://a.es"))});
+    EXPECT_TRUE(enters(link));
 }
