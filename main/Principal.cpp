@@ -445,9 +445,10 @@ void TFormPrincipal::showEvent(QShowEvent* event)
             MGuia->setVisible(false);
             BotGuia->hide();
         }
-        const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 1000, 1000);
-        setFixedSize(760, std::clamp(screen.height() - 500, 500, 825));
-        move(screen.center() - rect().center());
+        const QScreen* screen = this->screen();
+        const QRect whole = screen ? screen->geometry() : QRect(0, 0, 1000, 1000);
+        setFixedSize(760, std::clamp(whole.height() - 500, 500, 825));
+        move((screen ? screen->availableGeometry() : whole).center() - rect().center());
         DBGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         DBGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         SubMenuNavegadores();
