@@ -10,6 +10,7 @@ template<typename Handler> void guarded(Platform& platform, Handler&& handler)
     try {
         handler();
     } catch (const AppError& error) {
-        platform.showError(error.message());
+        if (!error.alreadyShown())
+            platform.showError(error.message());
     }
 }

@@ -2,6 +2,7 @@
 
 #include "main/PictureCache.h"
 #include "store/Database.h"
+#include "store/DefaultPictures.h"
 
 #include <future>
 
@@ -201,7 +202,9 @@ void LinkListModel::loadPage(int page) const
     QHash<qint64, Row> found;
     Cursor cursor = m_database.query(
         QStringLiteral("SELECT id, titulo, codgrupo, prioridad, direccion, tipo, navegador, fechahora, "
-                       "nicono, CASE WHEN nicono = 0 THEN icono END FROM direcciones WHERE id IN (%1)")
+                       "nicono, CASE WHEN nicono = 0 AND length(icono) <= %1 THEN icono END "
+                       "FROM direcciones WHERE id IN (%2)")
+            .arg(DefaultPictures::MaxBytes)
             .arg(marks.join(u',')),
         ids);
     while (cursor.next()) {

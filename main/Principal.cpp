@@ -625,7 +625,7 @@ int TFormPrincipal::NumFavoritos()
 
 void TFormPrincipal::GuardarPreferencias()
 {
-    if (m_md.constantes.guardaSalir)
+    if (m_md.constantes.guardaSalir && m_md.Enlaces().readOnlyReason().isEmpty())
         SettingsTable(m_md.Enlaces()).saveOrderAndGroup(ROrden->itemIndex(), ComboGrupos->currentIndex());
 }
 

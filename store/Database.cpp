@@ -20,11 +20,83 @@ QString engineMessage(sqlite3* connection)
     return QString::fromUtf8(sqlite3_errmsg(connection));
 }
 
+// An error of the engine, with its result code so that opening can tell what went wrong.
+class EngineError : public AppError
+{
+public:
+    EngineError(QString message, int code)
+        : AppError(std::move(message))
+        , m_code(code)
+    { }
+
+    int primaryCode() const { return m_code & 0xFF; }
+
+private:
+    int m_code;
+};
+
+// What the user is told when a write cannot be done, whatever the statement was.
+QString writeFailure(int primaryCode)
+{
+    switch (primaryCode) {
+    case SQLITE_READONLY:
+        return QStringLiteral("El catálogo está abierto sólo para lectura: el cambio no se ha guardado.");
+    case SQLITE_FULL:
+        return QStringLiteral("El disco está lleno: el cambio no se ha guardado.");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Otro programa tiene bloqueado el catálogo: el cambio no se ha guardado.");
+    default:
+        return {};
+    }
+}
+
 [[noreturn]] void fail(sqlite3* connection, const QString& context = {})
 {
+    const int code = connection ? sqlite3_extended_errcode(connection) : SQLITE_CANTOPEN;
     const QString message = engineMessage(connection);
-    throw AppError(context.isEmpty() ? QStringLiteral("Error de la base de datos: %1").arg(message)
-                                     : context + QStringLiteral(" (%1)").arg(message));
+    if (context.isEmpty()) {
+        const QString known = writeFailure(code & 0xFF);
+        throw EngineError(
+            known.isEmpty() ? QStringLiteral("Error de la base de datos: %1").arg(message) : known, code);
+    }
+    throw EngineError(context + QStringLiteral(" (%1)").arg(message), code);
+}
+
+// Write permission by the mode bits as well, so that a file or folder with every write bit
+// off counts as read-only for root too.
+bool writable(const QFileInfo& info)
+{
+    constexpr QFileDevice::Permissions AnyWrite
+        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isWritable() && (info.permissions() & AnyWrite);
+}
+
+// Why this copy could not open the catalogue for writing, in the user's words.
+QString openFailure(const QString& fileName, int primaryCode)
+{
+    switch (primaryCode) {
+    case SQLITE_FULL:
+        return QStringLiteral("El disco donde está %1 está lleno.").arg(fileName);
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("Otro programa tiene bloqueado %1.").arg(fileName);
+    case SQLITE_IOERR:
+        return QStringLiteral("No se puede leer o escribir %1: error del disco.").arg(fileName);
+    default:
+        return QStringLiteral("No hay permiso para escribir en %1.").arg(fileName);
+    }
+}
+
+QString foreignFile(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("El fichero %1 no es una base de datos de Trevalia.\n%2").arg(fileName, reason);
+}
+
+// A file the engine cannot read as a database, as opposed to one it cannot write.
+bool isForeignFile(int primaryCode)
+{
+    return primaryCode == SQLITE_NOTADB || primaryCode == SQLITE_CORRUPT;
 }
 
 // Upper-cases every letter, not only a to z; ASCII text takes the short way.
@@ -54,7 +126,8 @@ void upperFunction(sqlite3_context* context, int, sqlite3_value** arguments)
     sqlite3_result_text(context, out, length, SQLITE_TRANSIENT);
 }
 
-// A compiled LIKE pattern: a literal between "%"s is found with a plain substring search.
+// A compiled LIKE pattern. The program's patterns are "%", the text the user typed and "%":
+// that text is found as a plain substring, so a "%" or "_" typed in it means itself.
 struct LikePattern
 {
     std::string pattern;
@@ -65,11 +138,8 @@ struct LikePattern
         : pattern(text)
     {
         if (text.size() >= 2 && text.front() == '%' && text.back() == '%') {
-            const std::string_view inner = text.substr(1, text.size() - 2);
-            if (inner.find_first_of("%_") == std::string_view::npos) {
-                literal = inner;
-                plainSubstring = true;
-            }
+            literal = text.substr(1, text.size() - 2);
+            plainSubstring = true;
         }
     }
 
@@ -280,39 +350,72 @@ void Database::open()
 {
     if (m_connection)
         return;
-    const QFileInfo file(m_fileName);
-    const bool creating = !file.exists();
-    if (!creating && !(file.permissions() & QFileDevice::WriteOwner)) {
-        throw AppError(QStringLiteral("No se puede abrir la base de datos %1: el fichero es de sólo lectura.")
-                           .arg(m_fileName));
-    }
-    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX | (creating ? SQLITE_OPEN_CREATE : 0);
-    sqlite3* connection = nullptr;
-    const int opened = sqlite3_open_v2(m_fileName.toUtf8().constData(), &connection, flags, nullptr);
-    m_connection = connection;
+    // A catalogue that was refused stays refused: the user has been told why once.
+    if (m_refusal)
+        throw AppError(*m_refusal, AppError::AlreadyShown);
     try {
-        if (opened != SQLITE_OK)
-            fail(connection, QStringLiteral("No se puede abrir la base de datos %1").arg(m_fileName));
-        sqlite3_busy_timeout(connection, BusyTimeoutMs);
-        sqlite3_extended_result_codes(connection, 1);
-        sqlite3_create_function_v2(connection, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-            upperFunction, nullptr, nullptr, nullptr);
-        sqlite3_create_function_v2(connection, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-            likeFunction, nullptr, nullptr, nullptr);
-        if (creating)
-            createSchema();
-        else
-            checkSchema();
-        execute(QStringLiteral("PRAGMA journal_mode=WAL"));
-        execute(QStringLiteral("PRAGMA synchronous=FULL"));
-        // Searches scan the list indexes on every keystroke: keep them in memory.
-        execute(QStringLiteral("PRAGMA cache_size=-65536"));
-        execute(QStringLiteral("PRAGMA mmap_size=1073741824"));
-        Schema::upgrade(*this);
-    } catch (...) {
+        openForWriting();
+    } catch (const EngineError& error) {
         close();
-        throw;
+        if (isForeignFile(error.primaryCode()))
+            refuse(AppError(foreignFile(m_fileName, error.message())));
+        if (!QFileInfo::exists(m_fileName))
+            refuse(error);
+        openForReading(openFailure(m_fileName, error.primaryCode()));
+    } catch (const AppError& error) {
+        close();
+        refuse(error);
     }
+}
+
+void Database::openForWriting()
+{
+    const QFileInfo file(m_fileName);
+    if (file.exists() && (!writable(file) || !writable(QFileInfo(file.absolutePath()))))
+        throw EngineError(QString(), SQLITE_READONLY);
+    connect(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    createSchemaIfEmpty();
+    execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+    execute(QStringLiteral("PRAGMA synchronous=FULL"));
+    checkSchema();
+    Schema::upgrade(*this);
+}
+
+void Database::openForReading(const QString& reason)
+{
+    try {
+        connect(SQLITE_OPEN_READONLY);
+        checkSchema();
+    } catch (const AppError& error) {
+        close();
+        refuse(AppError(reason + u'\n' + error.message()));
+    }
+    m_readOnlyReason = reason;
+}
+
+void Database::connect(int flags)
+{
+    sqlite3* connection = nullptr;
+    const int opened = sqlite3_open_v2(
+        m_fileName.toUtf8().constData(), &connection, flags | SQLITE_OPEN_FULLMUTEX, nullptr);
+    m_connection = connection;
+    if (opened != SQLITE_OK)
+        fail(connection, QStringLiteral("No se puede abrir la base de datos %1").arg(m_fileName));
+    sqlite3_busy_timeout(connection, BusyTimeoutMs);
+    sqlite3_extended_result_codes(connection, 1);
+    sqlite3_create_function_v2(connection, "upper", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+        upperFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(connection, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+        likeFunction, nullptr, nullptr, nullptr);
+    // Searches scan the list indexes on every keystroke: keep them in memory.
+    execute(QStringLiteral("PRAGMA cache_size=-65536"));
+    execute(QStringLiteral("PRAGMA mmap_size=1073741824"));
+}
+
+[[noreturn]] void Database::refuse(const AppError& error)
+{
+    m_refusal = error.message();
+    throw AppError(error.message());
 }
 
 void Database::close()
@@ -374,19 +477,26 @@ void Database::writeCompactedCopy(const QString& fileName)
     execute(QStringLiteral("VACUUM INTO ?"), {fileName});
 }
 
-void Database::createSchema()
+bool Database::hasTables()
 {
-    try {
-        transaction([this] {
-            Schema::create(*this);
-            if (m_seeder)
-                m_seeder(*this);
-        });
-    } catch (...) {
-        close();
-        QFile::remove(m_fileName);
-        throw;
-    }
+    Cursor cursor = query(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'table'"));
+    return cursor.next() && cursor.integer(0) > 0;
+}
+
+// Copies started together may all find no file: each takes the write lock and fills the
+// file only when it still holds no table, so one copy makes it and the others use it. A
+// copy never removes the file, which another may be writing into already.
+void Database::createSchemaIfEmpty()
+{
+    if (hasTables())
+        return;
+    transaction([this] {
+        if (hasTables())
+            return;
+        Schema::create(*this);
+        if (m_seeder)
+            m_seeder(*this);
+    });
 }
 
 void Database::checkSchema()
@@ -396,9 +506,10 @@ void Database::checkSchema()
         Cursor cursor = query(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
         while (cursor.next())
             tables << cursor.text(0).toLower();
-    } catch (const AppError& error) {
-        throw AppError(QStringLiteral("El fichero %1 no es una base de datos de Trevalia.\n%2")
-                           .arg(m_fileName, error.message()));
+    } catch (const EngineError& error) {
+        if (!isForeignFile(error.primaryCode()))
+            throw;
+        throw AppError(foreignFile(m_fileName, error.message()));
     }
     for (const QString& table : Schema::tableNames()) {
         if (!tables.contains(table.toLower())) {

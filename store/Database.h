@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/AppError.h"
 #include "store/Statement.h"
 
 #include <QByteArray>
@@ -9,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -67,6 +69,8 @@ public:
 
     const QString& fileName() const { return m_fileName; }
     bool isOpen() const { return m_connection != nullptr; }
+    // Why the catalogue could only be opened for reading; empty when it can be written.
+    const QString& readOnlyReason() const { return m_readOnlyReason; }
     void open();
     void close();
 
@@ -85,10 +89,17 @@ public:
 
 private:
     sqlite3* connection();
-    void createSchema();
+    void openForWriting();
+    void openForReading(const QString& reason);
+    void connect(int flags);
+    [[noreturn]] void refuse(const AppError& error);
+    bool hasTables();
+    void createSchemaIfEmpty();
     void checkSchema();
 
     QString m_fileName;
     Seeder m_seeder;
     sqlite3* m_connection = nullptr;
+    QString m_readOnlyReason;
+    std::optional<QString> m_refusal;
 };

@@ -11,6 +11,9 @@ namespace DefaultPictures {
 constexpr int Count = 27;
 constexpr int Web = 1;
 constexpr int Folder = 2;
+// A picture is drawn 30 pixels wide: larger stored pictures are refused when stored and
+// never read when listed.
+constexpr qsizetype MaxBytes = 4 * 1024 * 1024;
 
 QList<QImage> load();
 

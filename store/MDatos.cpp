@@ -15,17 +15,26 @@ TMD::TMD(Platform& platform, const QString& programFolder)
     , m_enlaces(m_rutaPrograma + QStringLiteral("Trevalia.abs"),
           [this](Database& database) { seedNewDatabase(database); })
 {
+    QStringList rejected;
     try {
-        LeerColores();
-        CargarConstantes();
+        rejected << LeerColores();
+        rejected << CargarConstantes();
     } catch (const AppError& error) {
         m_platform.showError(error.message());
     }
+    if (!rejected.isEmpty())
+        m_platform.showInformation(
+            QStringLiteral("Estos valores de la configuración no son válidos y se usa en su lugar el valor "
+                           "predeterminado:\n")
+            + rejected.join(u'\n'));
+    if (!m_enlaces.readOnlyReason().isEmpty())
+        m_platform.showInformation(m_enlaces.readOnlyReason()
+            + QStringLiteral("\nEl catálogo se abre sólo para leer: los cambios no se podrán guardar."));
 }
 
-void TMD::CargarConstantes()
+QStringList TMD::CargarConstantes()
 {
-    SettingsTable(m_enlaces).load(constantes);
+    return SettingsTable(m_enlaces).load(constantes);
 }
 
 void TMD::RestaurarConstantesPredetermindas()
@@ -33,9 +42,9 @@ void TMD::RestaurarConstantesPredetermindas()
     SettingsTable(m_enlaces).restoreDefaults();
 }
 
-void TMD::LeerColores()
+QStringList TMD::LeerColores()
 {
-    colores = SettingsTable(m_enlaces).loadColours();
+    return SettingsTable(m_enlaces).loadColours(colores);
 }
 
 void TMD::GuardarColores()

@@ -17,7 +17,8 @@ class TMD
 public:
     // Creates the module in the program folder (with its trailing separator): fixes the
     // database file name, reads the colours and the settings. An error on the way is
-    // shown to the user and leaves the cache as far as it was filled.
+    // shown to the user and leaves the cache as far as it was filled; settings passed over
+    // and a catalogue that can only be read are told once.
     TMD(Platform& platform, const QString& programFolder);
 
     Platform& platform() const { return m_platform; }
@@ -28,9 +29,11 @@ public:
     Settings constantes;
     ColourScheme colores;
 
-    void CargarConstantes();
+    // These two read the row into the caches and return the columns whose stored values
+    // were passed over for the cache's own, each with the value found.
+    QStringList CargarConstantes();
     void RestaurarConstantesPredetermindas();
-    void LeerColores();
+    QStringList LeerColores();
     void GuardarColores();
     void ColoresPredeterminados();
 

@@ -1,7 +1,10 @@
 #include "store/SettingsTable.h"
 
 #include "platform/AppError.h"
+#include "store/ColourText.h"
 #include "store/Database.h"
+
+#include <limits>
 
 namespace {
 
@@ -20,47 +23,63 @@ Cursor firstRow(Database& database)
     return cursor;
 }
 
-int wholeNumber(const Cursor& row, QStringView column)
+// A bad value of one column leaves the cache's value for that column alone and is noted,
+// so that the rest of the row still takes effect.
+void readWholeNumber(
+    const Cursor& row, QStringView column, int& value, int lowest, int highest, QStringList& rejected)
 {
     const QString text = row.text(column);
     bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (!ok)
-        throw AppError(QStringLiteral("'%1' no es un valor entero válido (%2).").arg(text, column));
-    return value;
+    const int number = text.trimmed().toInt(&ok);
+    if (ok && number >= lowest && number <= highest)
+        value = number;
+    else
+        rejected << QStringLiteral("%1 («%2»)").arg(column, text);
+}
+
+void readColour(const Cursor& row, QStringView column, QString& value, QStringList& rejected)
+{
+    const QString text = row.text(column);
+    if (ColourText::fromText(text))
+        value = text;
+    else
+        rejected << QStringLiteral("%1 («%2»)").arg(column, text);
 }
 
 } // namespace
 
-void SettingsTable::load(Settings& cache)
+QStringList SettingsTable::load(Settings& cache)
 {
+    constexpr int Unbounded = std::numeric_limits<int>::max();
+    QStringList rejected;
     const Cursor row = firstRow(m_database);
     cache.navegadordefecto = row.text(u"navegadordefecto");
-    cache.tiempo = wholeNumber(row, u"tiempo");
+    readWholeNumber(row, u"tiempo", cache.tiempo, 0, Unbounded, rejected);
     row.text(u"ruta");
-    cache.nummaxabrir = wholeNumber(row, u"nummaxabrir");
+    readWholeNumber(row, u"nummaxabrir", cache.nummaxabrir, 0, Unbounded, rejected);
     cache.favoritossihay = row.boolean(u"favoritossihay");
-    cache.orden = wholeNumber(row, u"orden");
-    cache.grupo = wholeNumber(row, u"grupo");
+    readWholeNumber(row, u"orden", cache.orden, 0, 2, rejected);
+    readWholeNumber(row, u"grupo", cache.grupo, -1, Unbounded, rejected);
     cache.buscardireccion = row.boolean(u"buscardireccion");
     cache.buscauto = row.boolean(u"buscauto");
     cache.guardaSalir = row.boolean(u"guardaSalir");
     cache.BorrarCarpetas = row.boolean(u"BorrarCarpetas");
     cache.BorrarInicioClipBoard = row.boolean(u"BorrarInicioClipBoard");
     cache.BorrarFinClipBoard = row.boolean(u"BorrarFinClipBoard");
+    return rejected;
 }
 
-ColourScheme SettingsTable::loadColours()
+QStringList SettingsTable::loadColours(ColourScheme& colours)
 {
+    QStringList rejected;
     const Cursor row = firstRow(m_database);
-    ColourScheme colours;
-    colours.ColorFondo = row.text(u"ColorFondo");
-    colours.ColorTitulo = row.text(u"ColorTitulo");
-    colours.ColorBoton = row.text(u"ColorBoton");
-    colours.ColorMensaje = row.text(u"ColorMensaje");
-    colours.ColorSugerencia = row.text(u"ColorSugerencia");
-    colours.ColorEdicion = row.text(u"ColorEdicion");
-    return colours;
+    readColour(row, u"ColorFondo", colours.ColorFondo, rejected);
+    readColour(row, u"ColorTitulo", colours.ColorTitulo, rejected);
+    readColour(row, u"ColorBoton", colours.ColorBoton, rejected);
+    readColour(row, u"ColorMensaje", colours.ColorMensaje, rejected);
+    readColour(row, u"ColorSugerencia", colours.ColorSugerencia, rejected);
+    readColour(row, u"ColorEdicion", colours.ColorEdicion, rejected);
+    return rejected;
 }
 
 void SettingsTable::saveColours(const ColourScheme& colours)

@@ -2,6 +2,8 @@
 
 #include "store/Settings.h"
 
+#include <QStringList>
+
 class Database;
 
 // The single row of constantes.
@@ -12,10 +14,11 @@ public:
         : m_database(database)
     { }
 
-    // Reads the row into the cache column by column; on an error the cache keeps the
-    // columns read before the failing one.
-    void load(Settings& cache);
-    ColourScheme loadColours();
+    // Read the row into the cache column by column. A value that is no valid setting leaves
+    // the cache's value of its column; the columns so passed over are returned, each with the
+    // value found.
+    QStringList load(Settings& cache);
+    QStringList loadColours(ColourScheme& colours);
     void saveColours(const ColourScheme& colours);
     // Writes the settings defaults, leaving the default browser, ruta and the colours.
     void restoreDefaults();

@@ -250,15 +250,20 @@ TEST_F(Editor, TheGalleryPictureBecomesTheLinksOwn)
     EXPECT_EQ(QImage::fromData(link.icono), QImage::fromData(DefaultPictures::toBmp(md.ListaIconos().at(9))));
 }
 
-TEST_F(Editor, ANonBitmapPictureChangesNothing)
+TEST_F(Editor, ANonBitmapOrHugePictureChangesNothing)
 {
     const qint64 id = storedLink(s(u"https://a.es"), 1);
     open(s(u"EDITAR"), id);
     const QString png = folder.file(s(u"x.png"));
     QImage(8, 8, QImage::Format_RGB32).save(png, "PNG");
-    platform.fileNames = {png};
+    const QString huge = file(s(u"enorme.bmp"), QByteArray("BM") + QByteArray(5 * 1024 * 1024, '\0'));
+    platform.fileNames = {png, huge};
     click("BotCambiarIcono");
-    ASSERT_EQ(platform.shown(FakePlatform::Box::Error).size(), 1);
+    click("BotCambiarIcono");
+    const QStringList errors = platform.shown(FakePlatform::Box::Error);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(
+        errors.last(), s(u"La imagen %1 es demasiado grande para un icono: ocupa más de 4 MB.").arg(huge));
     EXPECT_FALSE(child<QLabel>("Image1")->pixmap().isNull());
 }
 

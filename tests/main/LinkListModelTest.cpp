@@ -86,6 +86,27 @@ TEST_F(LargeList, TwoHalvesGiveTheWholeListInOrder)
         expected(QStringLiteral("prioridad DESC, titulo"), QStringLiteral("titulo LIKE '%ENLACE 1%'")));
 }
 
+TEST_F(LargeList, PicturesTooLargeForAnIconShowAsNone)
+{
+    QImage wide(1300, 1200, QImage::Format_RGB32);
+    wide.fill(Qt::blue);
+    const QByteArray huge = DefaultPictures::toBmp(wide);
+    ASSERT_GT(huge.size(), DefaultPictures::MaxBytes);
+    md.Enlaces().execute(
+        QStringLiteral("UPDATE direcciones SET nicono = 0, icono = ? WHERE titulo = 'ENLACE 24000'"), {huge});
+    PictureTable(md.Enlaces()).setImage(2, huge);
+    md.Enlaces().execute(QStringLiteral("UPDATE direcciones SET nicono = 2 WHERE titulo = 'ENLACE 02399'"));
+
+    LinkListModel model(md.Enlaces(), pictures);
+    for (const QString& title : {QStringLiteral("ENLACE 24000"), QStringLiteral("ENLACE 02399")}) {
+        model.open({title, false, QStringLiteral("TODOS"), 0});
+        ASSERT_EQ(model.rowCount(), 1);
+        EXPECT_TRUE(
+            model.index(0, LinkListModel::Icono).data(LinkListModel::PictureRole).value<QImage>().isNull())
+            << title.toStdString();
+    }
+}
+
 TEST_F(LargeList, PicturesComeFromTheRowOrTheSharedTable)
 {
     QImage own(32, 32, QImage::Format_RGB32);

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -89,26 +91,46 @@ TEST(Database, AFileThatIsNoDatabaseIsReportedAndLeftAlone)
     EXPECT_FALSE(database.isOpen());
     EXPECT_EQ(contentsOf(path), text);
     EXPECT_FALSE(QFile::exists(path + QStringLiteral("-wal")));
-    // Every later use reports the error again instead of writing.
-    EXPECT_THROW(LinkTable(database).count(), AppError);
+    // Every later use fails again, without telling the user a second time, and writes nothing.
+    try {
+        LinkTable(database).count();
+        ADD_FAILURE() << "a refused file stays refused";
+    } catch (const AppError& again) {
+        EXPECT_TRUE(again.alreadyShown());
+    }
     EXPECT_EQ(contentsOf(path), text);
 }
 
-TEST(Database, AReadOnlyFileIsReportedAndLeftAlone)
+TEST(Database, AReadOnlyFileOrFolderIsOpenedForReadingAndLeftAlone)
 {
-    TempFolder folder;
-    const QString path = folder.file(QStringLiteral("Trevalia.abs"));
-    {
-        Database database(path, {});
-        database.open();
-        LinkTable(database).insert(Link {});
-    }
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-    const QByteArray before = contentsOf(path);
+    for (const bool folderReadOnly : {false, true}) {
+        TempFolder folder;
+        const QString path = folder.file(QStringLiteral("Trevalia.abs"));
+        {
+            Database database(path, {});
+            database.open();
+            LinkTable(database).insert(titled(QStringLiteral("UNO")));
+        }
+        const QString locked = folderReadOnly ? folder.path() : path;
+        const QFileDevice::Permissions before = QFile::permissions(locked);
+        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QByteArray bytes = contentsOf(path);
 
-    Database database(path, {});
-    EXPECT_TRUE(openError(database).contains(QStringLiteral("sólo lectura")));
-    EXPECT_EQ(contentsOf(path), before);
+        Database database(path, {});
+        EXPECT_EQ(openError(database), QString()) << folderReadOnly;
+        EXPECT_EQ(database.readOnlyReason(), QStringLiteral("No hay permiso para escribir en %1.").arg(path));
+        EXPECT_EQ(LinkTable(database).count(), 1) << "the catalogue can still be read";
+        try {
+            LinkTable(database).insert(titled(QStringLiteral("DOS")));
+            ADD_FAILURE() << "a write must fail";
+        } catch (const AppError& error) {
+            EXPECT_EQ(error.message(),
+                QStringLiteral("El catálogo está abierto sólo para lectura: el cambio no se ha guardado."));
+        }
+        database.close();
+        EXPECT_EQ(contentsOf(path), bytes);
+        QFile::setPermissions(locked, before);
+    }
 }
 
 TEST(Database, AFileLackingATableIsReportedAndNotRecreated)
@@ -126,6 +148,40 @@ TEST(Database, AFileLackingATableIsReportedAndNotRecreated)
     EXPECT_EQ(
         openError(database), QStringLiteral("La base de datos %1 no tiene la tabla «iconos».").arg(path));
     EXPECT_EQ(contentsOf(path), before);
+}
+
+TEST(Database, CopiesStartingTogetherOnNoFileShareOneGoodFile)
+{
+    constexpr int Copies = 4;
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        TempFolder folder;
+        const QString path = folder.file(QStringLiteral("Trevalia.abs"));
+        std::atomic<int> seeded = 0;
+        std::atomic<int> ready = 0;
+        std::vector<std::thread> copies;
+        std::vector<QString> errors(Copies);
+        for (int copy = 0; copy < Copies; ++copy) {
+            copies.emplace_back([&, copy] {
+                Database database(path, [&seeded](Database& db) {
+                    ++seeded;
+                    GroupTable(db).insert({QStringLiteral("WEB"), QStringLiteral("Páginas web")});
+                });
+                ++ready;
+                while (ready < Copies) { }
+                try {
+                    LinkTable(database).insert(titled(QStringLiteral("COPIA %1").arg(copy)));
+                } catch (const AppError& error) {
+                    errors[size_t(copy)] = error.message();
+                }
+            });
+        }
+        for (std::thread& copy : copies)
+            copy.join();
+        EXPECT_EQ(errors, std::vector<QString>(Copies)) << "attempt " << attempt;
+        EXPECT_EQ(seeded, 1);
+        Database database(path, {});
+        EXPECT_EQ(LinkTable(database).count(), Copies) << "attempt " << attempt;
+    }
 }
 
 TEST(Database, TwoConnectionsWritingAtOnceLoseNothing)

@@ -117,24 +117,35 @@ TEST(MDatos, ColoursAreSavedAsTexts)
     EXPECT_EQ(md.colores, ColourScheme::defaults());
 }
 
-TEST(MDatos, ATiempoThatIsNoNumberStopsTheLoadWhereItFailed)
+TEST(MDatos, BadSettingsTakeTheirDefaultsAloneAndAreToldOnce)
 {
     TempFolder folder;
     {
         FakePlatform platform;
         TMD md(platform, folder.path());
         setColumn(md.Enlaces(), QStringLiteral("navegadordefecto"), QStringLiteral("OPERA"));
-        setColumn(md.Enlaces(), QStringLiteral("tiempo"), QStringLiteral("diez"));
+        setColumn(md.Enlaces(), QStringLiteral("tiempo"), QStringLiteral("-5"));
         setColumn(md.Enlaces(), QStringLiteral("nummaxabrir"), QStringLiteral("8"));
+        setColumn(md.Enlaces(), QStringLiteral("orden"), QVariant());
+        setColumn(md.Enlaces(), QStringLiteral("grupo"), QStringLiteral("dos"));
+        setColumn(md.Enlaces(), QStringLiteral("ColorTitulo"), QStringLiteral("azulito"));
+        setColumn(md.Enlaces(), QStringLiteral("ColorBoton"), QStringLiteral("clRed"));
     }
     FakePlatform platform;
     TMD md(platform, folder.path());
-    EXPECT_EQ(platform.shown(FakePlatform::Box::Error),
-        QStringList {QStringLiteral("'diez' no es un valor entero válido (tiempo).")});
+    EXPECT_TRUE(platform.shown(FakePlatform::Box::Error).isEmpty());
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Information),
+        QStringList {
+            QString::fromUtf16(u"Estos valores de la configuración no son válidos y se usa en su lugar el "
+                               u"valor predeterminado:\nColorTitulo («azulito»)\ntiempo («-5»)\norden («»)\n"
+                               u"grupo («dos»)")});
     EXPECT_EQ(md.constantes.navegadordefecto, QStringLiteral("OPERA"));
     EXPECT_EQ(md.constantes.tiempo, 300);
-    EXPECT_EQ(md.constantes.nummaxabrir, 2);
-    EXPECT_EQ(md.colores, ColourScheme::defaults());
+    EXPECT_EQ(md.constantes.nummaxabrir, 8);
+    EXPECT_EQ(md.constantes.orden, 0);
+    EXPECT_EQ(md.constantes.grupo, 0);
+    EXPECT_EQ(md.colores.ColorTitulo, QStringLiteral("clBlue"));
+    EXPECT_EQ(md.colores.ColorBoton, QStringLiteral("clRed"));
 }
 
 TEST(MDatos, ATiempoOfZeroIsRead)

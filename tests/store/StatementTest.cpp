@@ -3,6 +3,7 @@
 #include "store/Database.h"
 
 #include "TempFolder.h"
+#include "TestText.h"
 
 #include <QLocale>
 
@@ -99,33 +100,25 @@ TEST_F(StatementOnDatabase, AValueWithADoubleQuoteIsMatchedAsTyped)
     EXPECT_EQ(count.integer(0), 2);
 }
 
-TEST_F(StatementOnDatabase, PercentAndUnderscoreStayWildcards)
+TEST_F(StatementOnDatabase, TheSearchedTextBetweenPercentsIsTakenLiterally)
 {
-    addLink(QStringLiteral("ABCD"), QString());
-    addLink(QStringLiteral("AXCD"), QString());
-    Statement statement;
-    statement.line(u"Select * from direcciones")
-        .line(u"Where (titulo like ")
-        .quoted(QStringLiteral("%A_C%"))
-        .text(u")");
-    EXPECT_EQ(titles(statement), QStringList({QStringLiteral("ABCD"), QStringLiteral("AXCD")}));
-
-    // "_" stands for one letter, also one written with two bytes; letter case counts.
-    addLink(QString::fromUtf16(u"AÑCD"), QString());
-    addLink(QStringLiteral("abcd"), QString());
-    Statement wide;
-    wide.line(u"Select * from direcciones")
-        .line(u"Where (titulo like ")
-        .quoted(QStringLiteral("A_CD"))
-        .text(u")");
-    EXPECT_EQ(titles(wide),
-        QStringList({QStringLiteral("ABCD"), QStringLiteral("AXCD"), QString::fromUtf16(u"AÑCD")}));
-    Statement anywhere;
-    anywhere.line(u"Select * from direcciones")
-        .line(u"Where (titulo like ")
-        .quoted(QStringLiteral("%C%D"))
-        .text(u")");
-    EXPECT_EQ(titles(anywhere).size(), 3);
+    for (const char16_t* title : {u"ABCD", u"AXCD", u"AÑCD", u"OFERTA 50%", u"OFERTA 50 EUROS", u"MI_CASA"})
+        addLink(QString::fromUtf16(title), QString());
+    const auto search = [this](const char16_t* pattern) {
+        Statement statement;
+        statement.line(u"Select * from direcciones")
+            .line(u"Where (titulo like ")
+            .quoted(QString::fromUtf16(pattern))
+            .text(u")");
+        return titles(statement);
+    };
+    // What the user types between the program's "%"s means itself.
+    EXPECT_EQ(search(u"%50%%"), QStringList {s(u"OFERTA 50%")});
+    EXPECT_EQ(search(u"%_%"), QStringList {s(u"MI_CASA")});
+    EXPECT_EQ(search(u"%A_C%"), QStringList());
+    // Other patterns keep the wildcards: "_" stands for one letter, also one of two bytes.
+    EXPECT_EQ(search(u"A_CD"), QStringList({s(u"ABCD"), s(u"AXCD"), s(u"AÑCD")}));
+    EXPECT_EQ(search(u"%C%D").size(), 3);
 }
 
 TEST_F(StatementOnDatabase, AnIdComparedWithQuotedTextFindsTheLink)
