@@ -545,3 +545,40 @@ TEST_F(MainWindow, ANewLinkFromTheEditorIsListedFirst)
     EXPECT_EQ(selector()->currentIndex(), -1) << "the rebuilt selector shows no item";
     EXPECT_EQ(listed(LinkListModel::CodGrupo).first(), s(u"BANCO"));
 }
+
+TEST_F(MainWindow, BadSettingsLeaveAWorkingWindow)
+{
+    setSetting(s(u"favoritossihay"), 0);
+    setSetting(s(u"tiempo"), s(u"-5"));
+    setSetting(s(u"ColorFondo"), s(u"azulito"));
+    md = std::make_unique<TMD>(platform, folder.path());
+    openWindow();
+    EXPECT_TRUE(platform.shown(FakePlatform::Box::Error).isEmpty());
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Information).size(), 1);
+    EXPECT_EQ(listed().size(), 5);
+    EXPECT_EQ(selector()->currentIndex(), 0);
+    EXPECT_EQ(window->countdown().SegundosRestantes(), 300);
+    window->close();
+    Cursor row = md->Enlaces().query(s(u"select grupo from constantes"));
+    ASSERT_TRUE(row.next());
+    EXPECT_EQ(row.text(0), s(u"0"));
+}
+
+TEST_F(MainWindow, AReadOnlyCatalogueIsShownAndToldOfOnce)
+{
+    setSetting(s(u"favoritossihay"), 0);
+    md.reset();
+    const QString path = folder.file(s(u"Trevalia.abs"));
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    md = std::make_unique<TMD>(platform, folder.path());
+    openWindow();
+    EXPECT_EQ(listed().size(), 5);
+    window->close();
+    EXPECT_TRUE(platform.shown(FakePlatform::Box::Error).isEmpty());
+    EXPECT_EQ(platform.shown(FakePlatform::Box::Information),
+        QStringList {
+            s(u"No hay permiso para escribir en %1.\nEl catálogo se abre sólo para leer: los cambios no se "
+              u"podrán guardar.")
+                .arg(path)});
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
