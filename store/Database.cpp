@@ -371,6 +371,8 @@ void Database::open()
 void Database::openForWriting()
 {
     const QFileInfo file(m_fileName);
+    if (file.isDir())
+        throw AppError(QStringLiteral("%1 es una carpeta, no un catálogo de Trevalia.").arg(m_fileName));
     if (file.exists() && (!writable(file) || !writable(QFileInfo(file.absolutePath()))))
         throw EngineError(QString(), SQLITE_READONLY);
     connect(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
@@ -511,10 +513,19 @@ void Database::checkSchema()
             throw;
         throw AppError(foreignFile(m_fileName, error.message()));
     }
-    for (const QString& table : Schema::tableNames()) {
-        if (!tables.contains(table.toLower())) {
+    for (const Schema::Table& table : Schema::tables()) {
+        if (!tables.contains(table.name))
             throw AppError(
-                QStringLiteral("La base de datos %1 no tiene la tabla «%2».").arg(m_fileName, table));
+                QStringLiteral("La base de datos %1 no tiene la tabla «%2».").arg(m_fileName, table.name));
+        QStringList columns;
+        Cursor cursor = query(QStringLiteral("SELECT lower(name) FROM pragma_table_info(?)"), {table.name});
+        while (cursor.next())
+            columns << cursor.text(0);
+        for (const QString& column : table.columns) {
+            if (!columns.contains(column.toLower()))
+                throw AppError(
+                    QStringLiteral("La tabla «%1» de la base de datos %2 no tiene la columna «%3».")
+                        .arg(table.name, m_fileName, column));
         }
     }
 }

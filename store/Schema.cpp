@@ -73,11 +73,25 @@ const char* const Indexes[] = {
 
 namespace Schema {
 
-const QStringList& tableNames()
+const QList<Table>& tables()
 {
-    static const QStringList names {QStringLiteral("direcciones"), QStringLiteral("grupos"),
-        QStringLiteral("navegadores"), QStringLiteral("constantes"), QStringLiteral("iconos")};
-    return names;
+    static const QList<Table> all {
+        {QStringLiteral("direcciones"),
+            QString::fromLatin1(
+                "id titulo direccion codgrupo prioridad tipo navegador fechahora icono nicono")
+                .split(u' ')},
+        {QStringLiteral("grupos"), {QStringLiteral("codgrupo"), QStringLiteral("nomgrupo")}},
+        {QStringLiteral("navegadores"), {QStringLiteral("nombre"), QStringLiteral("ruta")}},
+        {QStringLiteral("constantes"),
+            QString::fromLatin1(
+                "navegadordefecto tiempo ruta nummaxabrir favoritossihay orden grupo buscardireccion "
+                "buscauto guardaSalir BorrarCarpetas BorrarInicioClipBoard BorrarFinClipBoard "
+                "ColorFondo ColorTitulo ColorBoton ColorMensaje ColorSugerencia ColorEdicion")
+                .split(u' ')},
+        {QStringLiteral("iconos"),
+            {QStringLiteral("numicono"), QStringLiteral("nomicono"), QStringLiteral("imagen")}},
+    };
+    return all;
 }
 
 void create(Database& database)

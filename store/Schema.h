@@ -7,7 +7,13 @@ class Database;
 // The tables and indexes of Trevalia.abs.
 namespace Schema {
 
-const QStringList& tableNames();
+// Each table with the columns the program reads and writes.
+struct Table
+{
+    QString name;
+    QStringList columns;
+};
+const QList<Table>& tables();
 
 // Creates every table and index in a new, empty file.
 void create(Database& database);

@@ -7,6 +7,7 @@
 
 #include "TempFolder.h"
 
+#include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -61,9 +62,11 @@ TEST(Database, ANewFileGetsEveryTableAndTheSeededRows)
     database.open();
     EXPECT_TRUE(seeded);
     EXPECT_TRUE(QFile::exists(path));
-    for (const QString& table : Schema::tableNames()) {
-        Cursor cursor = database.query(QStringLiteral("select count(*) from ") + table);
-        EXPECT_TRUE(cursor.next()) << table.toStdString();
+    for (const Schema::Table& table : Schema::tables()) {
+        Cursor cursor
+            = database.query(QStringLiteral("select %1 from %2").arg(table.columns.join(u','), table.name));
+        EXPECT_FALSE(cursor.next() && table.name == QStringLiteral("direcciones"))
+            << table.name.toStdString();
     }
     Cursor mode = database.query(QStringLiteral("PRAGMA journal_mode"));
     ASSERT_TRUE(mode.next());
@@ -131,6 +134,29 @@ TEST(Database, AReadOnlyFileOrFolderIsOpenedForReadingAndLeftAlone)
         EXPECT_EQ(contentsOf(path), bytes);
         QFile::setPermissions(locked, before);
     }
+}
+
+TEST(Database, AFolderOrAFileLackingAColumnIsRefusedAndLeftAlone)
+{
+    TempFolder folder;
+    const QString path = folder.file(QStringLiteral("Trevalia.abs"));
+    {
+        Database database(path, {});
+        database.open();
+        database.execute(QStringLiteral("ALTER TABLE direcciones DROP COLUMN navegador"));
+    }
+    const QByteArray before = contentsOf(path);
+    Database lacking(path, {});
+    EXPECT_EQ(openError(lacking),
+        QStringLiteral("La tabla «direcciones» de la base de datos %1 no tiene la columna «navegador».")
+            .arg(path));
+    EXPECT_EQ(contentsOf(path), before);
+
+    const QString folderPath = folder.file(QStringLiteral("Carpeta.abs"));
+    QDir().mkpath(folderPath);
+    Database aFolder(folderPath, {});
+    EXPECT_EQ(
+        openError(aFolder), QStringLiteral("%1 es una carpeta, no un catálogo de Trevalia.").arg(folderPath));
 }
 
 TEST(Database, AFileLackingATableIsReportedAndNotRecreated)
