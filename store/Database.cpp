@@ -3,8 +3,10 @@
 #include "platform/AppError.h"
 #include "store/Schema.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sqlite3.h>
 
@@ -377,9 +379,10 @@ void Database::openForWriting()
         throw EngineError(QString(), SQLITE_READONLY);
     connect(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     createSchemaIfEmpty();
-    execute(QStringLiteral("PRAGMA journal_mode=WAL"));
-    execute(QStringLiteral("PRAGMA synchronous=FULL"));
+    // Checked before anything is written: a file that is not the program's stays as it is.
     checkSchema();
+    useWriteAheadLog();
+    execute(QStringLiteral("PRAGMA synchronous=FULL"));
     Schema::upgrade(*this);
 }
 
@@ -412,6 +415,26 @@ void Database::connect(int flags)
     // Searches scan the list indexes on every keystroke: keep them in memory.
     execute(QStringLiteral("PRAGMA cache_size=-65536"));
     execute(QStringLiteral("PRAGMA mmap_size=1073741824"));
+}
+
+// Switching to the write-ahead log needs the file to itself for a moment, and the engine
+// does not wait for that as it waits for locks: a copy that is filling the file at the same
+// time is waited for here.
+void Database::useWriteAheadLog()
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        try {
+            execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+            return;
+        } catch (const EngineError& error) {
+            const bool locked = error.primaryCode() == SQLITE_BUSY || error.primaryCode() == SQLITE_LOCKED;
+            if (!locked || waited.elapsed() > BusyTimeoutMs)
+                throw;
+            QThread::msleep(10);
+        }
+    }
 }
 
 [[noreturn]] void Database::refuse(const AppError& error)

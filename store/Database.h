@@ -92,6 +92,7 @@ private:
     void openForWriting();
     void openForReading(const QString& reason);
     void connect(int flags);
+    void useWriteAheadLog();
     [[noreturn]] void refuse(const AppError& error);
     bool hasTables();
     void createSchemaIfEmpty();
