@@ -3,6 +3,7 @@
 #include "store/TextUtils.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 
 namespace InternetShortcut {
@@ -43,6 +44,20 @@ std::optional<QString> lastUrlLine(const QString& path)
             address = line.mid(line.indexOf(u'=') + 1).remove(u'\r');
     }
     return address;
+}
+
+std::optional<QStringList> baseUrls(const QString& path)
+{
+    QFile file(path);
+    if (file.size() > 1024 * 1024 || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QStringList addresses;
+    for (const QString& line :
+        decode(file.readAll()).split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        if (line.contains(QStringLiteral("BASEURL="), Qt::CaseInsensitive))
+            addresses << line.mid(line.indexOf(u'=') + 1);
+    }
+    return addresses;
 }
 
 QString readFile(const QString& path)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -23,5 +24,10 @@ QString readFile(const QString& path);
 // "BASEURL=" line too), everything after its first "=". Empty when no line holds it;
 // nothing when the file cannot be read.
 std::optional<QString> lastUrlLine(const QString& path);
+
+// The base addresses of the file at path, as the favourites import reads it: every line
+// holding "BASEURL=" in any letter case, everything after its first "=". Nothing when the
+// file cannot be read.
+std::optional<QStringList> baseUrls(const QString& path);
 
 } // namespace InternetShortcut

@@ -302,7 +302,8 @@ void TFormPrincipal::buildMenus()
         action("MIconosEnlaces", QStringLiteral("Iconos enlaces"), &TFormPrincipal::MIconosEnlacesExecute));
     utilidades->addAction(action("MColores", QStringLiteral("Colores")));
     utilidades->addSeparator();
-    utilidades->addAction(action("MImportarFavoritos", QStringLiteral("Importar favoritos navegadores")));
+    utilidades->addAction(action("MImportarFavoritos", QStringLiteral("Importar favoritos navegadores"),
+        &TFormPrincipal::MImportarFavoritosExecute));
     utilidades->addSeparator();
     utilidades->addAction(action("MBorrarBD", QStringLiteral("Borrar TODO")));
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));

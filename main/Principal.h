@@ -71,6 +71,11 @@ private:
     void MEditarEnlaceExecute();
     void MManGruposExecute();
     void MIconosEnlacesExecute();
+
+    // The utility windows.
+    void MImportarFavoritosExecute();
+    // Selects the selector item of a group code and runs the search, when the code is listed.
+    void selectGroupCode(const QString& code);
     QAction* action(const char* name, const QString& caption, void (TFormPrincipal::*handler)() = nullptr);
 
     // Link actions and menus.

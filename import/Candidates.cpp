@@ -1,0 +1,75 @@
+#include "import/Candidates.h"
+
+#include "formats/InternetShortcut.h"
+#include "store/TextUtils.h"
+
+namespace Candidates {
+
+namespace {
+
+QString withoutSchemes(QString title)
+{
+    title = title.toUpper();
+    title.remove(QStringLiteral("HTTP://"));
+    title.remove(QStringLiteral("HTTPS://"));
+    title.remove(QStringLiteral("//"));
+    return title;
+}
+
+// A "|" would split the line where it does not end the title; a line break would make two.
+QString clean(const QString& text)
+{
+    return QString(text).replace(u'|', u'¦').simplified();
+}
+
+// In an address a "|" is written as its escape, which names the same page.
+QString cleanAddress(const QString& address)
+{
+    return QString(address).replace(QStringLiteral("|"), QStringLiteral("%7C")).trimmed();
+}
+
+} // namespace
+
+QStringList fromInternetShortcut(const QString& path)
+{
+    const std::optional<QStringList> addresses = InternetShortcut::baseUrls(path);
+    QStringList lines;
+    for (const QString& found : addresses.value_or(QStringList())) {
+        const QString address = cleanAddress(found);
+        QString title = clean(NombreFichero(path)).toUpper();
+        if (title.isEmpty())
+            title = address;
+        lines << withoutSchemes(title) + u'|' + address;
+    }
+    return lines;
+}
+
+std::optional<QString> fromBookmark(const Bookmark& bookmark)
+{
+    const QString address = cleanAddress(bookmark.address);
+    if (!address.contains(QStringLiteral("http")))
+        return std::nullopt;
+    const QString name = clean(bookmark.title);
+    return withoutSchemes(name.isEmpty() ? address : name) + QStringLiteral(" | ") + address;
+}
+
+std::optional<QString> fromEdgeBookmark(const Bookmark& bookmark)
+{
+    const QString address = cleanAddress(bookmark.address);
+    if (!address.contains(QStringLiteral("http")))
+        return std::nullopt;
+    const QString name = clean(bookmark.title);
+    return (name.isEmpty() ? address : name).toUpper() + QStringLiteral(" | ") + address;
+}
+
+QString titleOf(const QString& line)
+{
+    return QuitarBlancos(ExtraerToken(line, QStringLiteral("|"), 1, 1)).toUpper();
+}
+
+QString addressOf(const QString& line)
+{
+    return QuitarBlancos(ExtraerToken(line, QStringLiteral("|"), 2, 1));
+}
+
+} // namespace Candidates
