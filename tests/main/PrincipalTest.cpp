@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -581,4 +582,28 @@ TEST_F(MainWindow, AReadOnlyCatalogueIsShownAndToldOfOnce)
               u"podrán guardar.")
                 .arg(path)});
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
+TEST_F(MainWindow, ImportedFavouritesAreShownInTheirNewGroup)
+{
+    setSetting(s(u"favoritossihay"), 0);
+    const TempFolder home;
+    QDir().mkpath(home.file(s(u"Favorites")));
+    QFile shortcut(home.file(s(u"Favorites/Tiempo.url")));
+    ASSERT_TRUE(shortcut.open(QIODevice::WriteOnly));
+    shortcut.write("[DEFAULT]\r\nBASEURL=https://www.aemet.es/\r\n");
+    shortcut.close();
+    platform.environment.insert(s(u"HOME"), home.path());
+    platform.confirmations = {true};
+    platform.modal = [](QDialog& dialog) {
+        dialog.show();
+        dialog.findChild<QPushButton*>(s(u"BotInternetExplorer"))->click();
+        dialog.findChild<QPushButton*>(s(u"BotMarcar"))->click();
+        dialog.findChild<QPushButton*>(s(u"BotImportarEnlaces"))->click();
+        return dialog.result();
+    };
+    openWindow();
+    window->findChild<QAction*>(s(u"MImportarFavoritos"))->trigger();
+    EXPECT_EQ(selector()->currentText(), s(u"IMP-IMPORTA FAVORITOS "));
+    EXPECT_EQ(listed(), QStringList {s(u"TIEMPO")});
 }
