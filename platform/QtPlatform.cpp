@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/Paths.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -164,9 +165,13 @@ void QtPlatform::showError(const QString& text)
 
 bool QtPlatform::confirm(const QString& text)
 {
-    return QMessageBox::question(
-               activeWindow(), applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    QMessageBox box(
+        QMessageBox::Question, applicationTitle(), text, QMessageBox::Yes | QMessageBox::No, activeWindow());
+    // The buttons speak the program's language, whatever translations Qt has installed.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sí"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPlatform::inputBox(

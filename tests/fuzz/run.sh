@@ -14,15 +14,16 @@ declare -A sources=(
     [shelllink]="ShellLinkFuzz.cpp $root/formats/ShellLink.cpp"
     [internetshortcut]="InternetShortcutFuzz.cpp $root/formats/InternetShortcut.cpp"
     [dropdata]="DropDataFuzz.cpp $root/formats/DropData.cpp $root/formats/InternetShortcut.cpp"
+    [bookmarks]="BookmarksFuzz.cpp $root/formats/ChromiumBookmarks.cpp $root/formats/NetscapeBookmarks.cpp $root/formats/FirefoxBookmarks.cpp"
 )
 
 status=0
-for target in shelllink internetshortcut dropdata; do
+for target in shelllink internetshortcut dropdata bookmarks; do
     # shellcheck disable=SC2086
     clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fPIC \
         -I"$root" $(pkg-config --cflags Qt6Core) \
         ${sources[$target]} "${common[@]}" \
-        $(pkg-config --libs Qt6Core) -o "$out/$target"
+        $(pkg-config --libs Qt6Core sqlite3) -o "$out/$target"
     mkdir -p "$out/corpus-$target"
     cp corpus/"$target"/* "$out/corpus-$target/" 2>/dev/null || true
     if "$out/$target" -max_total_time="$seconds" -max_len=4096 "$out/corpus-$target" >"$out/$target.log" 2>&1; then
