@@ -213,3 +213,21 @@ TEST_F(ImportWindow, BothKindsOfCandidateLineGiveTheSameLink)
         EXPECT_EQ(Candidates::addressOf(QString::fromUtf16(line)), s(u"https://diario.es/"));
     }
 }
+
+TEST_F(ImportWindow, TheProfilePickerOffersEveryProfileTicked)
+{
+    TFormSelPerfilChrome picker(md, {s(u"/a/Default/Bookmarks"), s(u"/a/Profile 1/Bookmarks")},
+        s(u"Seleccionar perfil Chrome a importar"));
+    picker.show();
+    EXPECT_EQ(picker.windowTitle(), s(u"Seleccionar perfil Chrome a importar"));
+    EXPECT_EQ(picker.Profiles().size(), 2);
+    auto* list = picker.findChild<QListWidget*>(s(u"ListaChrome"));
+    auto* importar = picker.findChild<QPushButton*>(s(u"BotImportar"));
+    list->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_TRUE(importar->isVisible());
+    list->item(1)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(importar->isVisible()) << "nothing ticked, nothing to import";
+    list->item(1)->setCheckState(Qt::Checked);
+    picker.findChild<QPushButton*>(s(u"BotCerrar"))->click();
+    EXPECT_EQ(picker.Profiles(), QStringList()) << "closing without importing unticks every profile";
+}
