@@ -3,9 +3,12 @@
 #include "platform/Paths.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QRegularExpression>
 
+#include <memory>
 #include <set>
 
 namespace {
@@ -87,4 +90,20 @@ void TFileFinder::Execute()
         if (!Recurse)
             return;
     }
+}
+
+void keepResponsive(TFileFinder& finder, std::function<bool()> cancelled,
+    std::function<void(const QString& folder)> showFolder)
+{
+    auto sinceEvents = std::make_shared<QElapsedTimer>();
+    sinceEvents->start();
+    finder.OnFolder = [sinceEvents, cancelled = std::move(cancelled), showFolder = std::move(showFolder)](
+                          const QString& folder, bool& abort) {
+        if (sinceEvents->elapsed() > 50) {
+            showFolder(folder);
+            QCoreApplication::processEvents();
+            sinceEvents->restart();
+        }
+        abort = cancelled();
+    };
 }

@@ -24,3 +24,8 @@ public:
 private:
     QStringList m_found;
 };
+
+// Lets the window repaint and take input about every 50 ms while the finder works, telling
+// showFolder the folder being searched; the search stops as soon as cancelled() is true.
+void keepResponsive(TFileFinder& finder, std::function<bool()> cancelled,
+    std::function<void(const QString& folder)> showFolder);

@@ -13,7 +13,6 @@
 #include "store/MDatos.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -180,16 +179,11 @@ QStringList TFormLeerFavoritos::findFiles(const QString& folder, const QString& 
     finder.Directory = folder;
     finder.Filter = filter;
     finder.Recurse = true;
-    QElapsedTimer sinceEvents;
-    sinceEvents.start();
-    finder.OnFolder = [this, &sinceEvents](const QString& current, bool& abort) {
-        if (sinceEvents.elapsed() > 50) {
+    keepResponsive(
+        finder, [this] { return m_cancelled; },
+        [this](const QString& current) {
             LNumReg->setText(QStringLiteral("Buscando en %1  (Esc para parar)").arg(current));
-            QCoreApplication::processEvents();
-            sinceEvents.restart();
-        }
-        abort = m_cancelled;
-    };
+        });
     m_searching = true;
     m_cancelled = false;
     finder.Execute();

@@ -291,7 +291,8 @@ void TFormPrincipal::buildMenus()
     mantenimiento->addAction(MNuevoEnlace);
     mantenimiento->addSeparator();
     mantenimiento->addAction(MManGrupos);
-    mantenimiento->addAction(action("MManNavegadores", QStringLiteral("Navegadores")));
+    mantenimiento->addAction(
+        action("MManNavegadores", QStringLiteral("Navegadores"), &TFormPrincipal::MManNavegadoresExecute));
     mantenimiento->addSeparator();
     mantenimiento->addAction(action("MQuitarPrioridades", QStringLiteral("Quita prioridades de los enlaces"),
         &TFormPrincipal::MQuitarPrioridadesExecute));

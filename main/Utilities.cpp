@@ -1,6 +1,7 @@
 // The utility windows opened from the main window's menu.
 #include "main/Principal.h"
 
+#include "browsers/ManNavegadores.h"
 #include "import/LeerFavoritos.h"
 #include "main/Countdown.h"
 #include "platform/Platform.h"
@@ -34,4 +35,16 @@ void TFormPrincipal::selectGroupCode(const QString& code)
             return;
         }
     }
+}
+
+void TFormPrincipal::MManNavegadoresExecute()
+{
+    {
+        const CountdownPause pause(*m_countdown);
+        TFormManNavegadores window(m_md, this);
+        m_platform.runModal(window);
+    }
+    // A new default browser takes effect at once.
+    m_md.CargarConstantes();
+    SubMenuNavegadores();
 }

@@ -28,3 +28,21 @@ void BrowserTable::insert(const Browser& browser)
     m_database.execute(QStringLiteral("INSERT INTO navegadores (nombre, ruta) VALUES (?, ?)"),
         {browser.nombre, browser.ruta});
 }
+
+void BrowserTable::update(const QString& nombre, const Browser& browser)
+{
+    if (browser.nombre != nombre && find(browser.nombre))
+        throw AppError(QStringLiteral("Ya existe un navegador con el nombre %1.").arg(browser.nombre));
+    m_database.execute(QStringLiteral("UPDATE navegadores SET nombre = ?, ruta = ? WHERE nombre = ?"),
+        {browser.nombre, browser.ruta, nombre});
+}
+
+void BrowserTable::remove(const QString& nombre)
+{
+    m_database.execute(QStringLiteral("DELETE FROM navegadores WHERE nombre = ?"), {nombre});
+}
+
+void BrowserTable::clear()
+{
+    m_database.execute(QStringLiteral("DELETE FROM navegadores"));
+}

@@ -18,8 +18,11 @@ public:
 
     std::optional<Browser> find(const QString& nombre);
     QList<Browser> all();
-    // Refuses a name that is already stored.
+    // Refuse a name that is already stored.
     void insert(const Browser& browser);
+    void update(const QString& nombre, const Browser& browser);
+    void remove(const QString& nombre);
+    void clear();
 
 private:
     Database& m_database;

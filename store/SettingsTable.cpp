@@ -108,6 +108,12 @@ void SettingsTable::saveOrderAndGroup(int orden, int grupo)
         {QString::number(orden), QString::number(grupo)});
 }
 
+void SettingsTable::saveDefaultBrowser(const QString& nombre)
+{
+    m_database.execute(
+        QStringLiteral("UPDATE constantes SET navegadordefecto = ? WHERE ") + FirstRow, {nombre});
+}
+
 void SettingsTable::insertDefaults()
 {
     m_database.execute(QStringLiteral("INSERT INTO constantes (navegadordefecto, ruta) VALUES ('', '')"));

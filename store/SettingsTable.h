@@ -23,6 +23,7 @@ public:
     // Writes the settings defaults, leaving the default browser, ruta and the colours.
     void restoreDefaults();
     void saveOrderAndGroup(int orden, int grupo);
+    void saveDefaultBrowser(const QString& nombre);
     // The row of a new file: the settings defaults, no default browser, default colours.
     void insertDefaults();
 
