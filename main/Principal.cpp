@@ -310,7 +310,7 @@ void TFormPrincipal::buildMenus()
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->addAction(MGuia);
     ayuda->addSeparator();
-    ayuda->addAction(action("MAcercade", QStringLiteral("Acerca de...")));
+    ayuda->addAction(action("MAcercade", QStringLiteral("Acerca de..."), &TFormPrincipal::MAcercadeExecute));
 
     PopMenuPoner = named(new QMenu(this), "PopMenuPoner");
     auto entry = [this](const char* name, const QString& caption, void (TFormPrincipal::*handler)()) {

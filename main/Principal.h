@@ -75,6 +75,7 @@ private:
     // The utility windows.
     void MImportarFavoritosExecute();
     void MManNavegadoresExecute();
+    void MAcercadeExecute();
     // Selects the selector item of a group code and runs the search, when the code is listed.
     void selectGroupCode(const QString& code);
     QAction* action(const char* name, const QString& caption, void (TFormPrincipal::*handler)() = nullptr);

@@ -2,6 +2,7 @@
 #include "main/Principal.h"
 
 #include "browsers/ManNavegadores.h"
+#include "dialogs/Acercade.h"
 #include "import/LeerFavoritos.h"
 #include "main/Countdown.h"
 #include "platform/Platform.h"
@@ -47,4 +48,11 @@ void TFormPrincipal::MManNavegadoresExecute()
     // A new default browser takes effect at once.
     m_md.CargarConstantes();
     SubMenuNavegadores();
+}
+
+void TFormPrincipal::MAcercadeExecute()
+{
+    const CountdownPause pause(*m_countdown);
+    TFormAcercade box(m_md, this);
+    m_platform.runModal(box);
 }

@@ -57,4 +57,10 @@ public:
     // Environment and clock
     virtual std::optional<QString> environmentVariable(const QString& name) = 0;
     virtual QDateTime now() = 0;
+    // A writable folder for files the program fetches and may lose (the user's cache).
+    virtual QString cacheFolder() = 0;
+
+    // Ends the program as soon as control returns to the event loop, without the main
+    // window's closing steps.
+    virtual void terminate() = 0;
 };

@@ -219,3 +219,15 @@ QDateTime QtPlatform::now()
 {
     return QDateTime::currentDateTime();
 }
+
+QString QtPlatform::cacheFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void QtPlatform::terminate()
+{
+    QCoreApplication::exit(0);
+}

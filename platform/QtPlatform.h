@@ -32,4 +32,6 @@ public:
 
     std::optional<QString> environmentVariable(const QString& name) override;
     QDateTime now() override;
+    QString cacheFolder() override;
+    void terminate() override;
 };

@@ -141,3 +141,13 @@ QStringList FakePlatform::shown(Box kind) const
     }
     return texts;
 }
+
+QString FakePlatform::cacheFolder()
+{
+    return cache;
+}
+
+void FakePlatform::terminate()
+{
+    terminated = true;
+}

@@ -42,6 +42,8 @@ public:
 
     std::optional<QString> environmentVariable(const QString& name) override;
     QDateTime now() override;
+    QString cacheFolder() override;
+    void terminate() override;
 
     // The texts of the boxes shown so far, of one kind.
     QStringList shown(Box kind) const;
@@ -59,6 +61,8 @@ public:
     QHash<QString, QString> environment;
     QDateTime clock {QDate(2026, 3, 14), QTime(9, 26, 53)};
     QString adminRefusal;
+    QString cache;
+    bool terminated = false;
     // When set, opening anything fails with this message.
     QString shellFailure;
     bool trashWorks = true;
