@@ -297,16 +297,18 @@ void TFormPrincipal::buildMenus()
     mantenimiento->addAction(action("MQuitarPrioridades", QStringLiteral("Quita prioridades de los enlaces"),
         &TFormPrincipal::MQuitarPrioridadesExecute));
     QMenu* utilidades = menuBar()->addMenu(QStringLiteral("&Utilidades"));
-    utilidades->addAction(action("MConfiguracion", QStringLiteral("Configuración general")));
+    utilidades->addAction(action(
+        "MConfiguracion", QStringLiteral("Configuración general"), &TFormPrincipal::MConfiguracionExecute));
     utilidades->addSeparator();
     utilidades->addAction(
         action("MIconosEnlaces", QStringLiteral("Iconos enlaces"), &TFormPrincipal::MIconosEnlacesExecute));
-    utilidades->addAction(action("MColores", QStringLiteral("Colores")));
+    utilidades->addAction(action("MColores", QStringLiteral("Colores"), &TFormPrincipal::MColoresExecute));
     utilidades->addSeparator();
     utilidades->addAction(action("MImportarFavoritos", QStringLiteral("Importar favoritos navegadores"),
         &TFormPrincipal::MImportarFavoritosExecute));
     utilidades->addSeparator();
-    utilidades->addAction(action("MBorrarBD", QStringLiteral("Borrar TODO")));
+    utilidades->addAction(
+        action("MBorrarBD", QStringLiteral("Borrar TODO"), &TFormPrincipal::MBorrarBDExecute));
     QMenu* ayuda = menuBar()->addMenu(QStringLiteral("A&yuda"));
     ayuda->addAction(MGuia);
     ayuda->addSeparator();

@@ -76,6 +76,9 @@ private:
     void MImportarFavoritosExecute();
     void MManNavegadoresExecute();
     void MAcercadeExecute();
+    void MConfiguracionExecute();
+    void MColoresExecute();
+    void MBorrarBDExecute();
     // Selects the selector item of a group code and runs the search, when the code is listed.
     void selectGroupCode(const QString& code);
     QAction* action(const char* name, const QString& caption, void (TFormPrincipal::*handler)() = nullptr);

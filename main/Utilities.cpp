@@ -3,6 +3,9 @@
 
 #include "browsers/ManNavegadores.h"
 #include "dialogs/Acercade.h"
+#include "dialogs/BorrarBD.h"
+#include "dialogs/Configuracion.h"
+#include "dialogs/ManColores.h"
 #include "import/LeerFavoritos.h"
 #include "main/Countdown.h"
 #include "platform/Platform.h"
@@ -10,6 +13,7 @@
 #include "store/TextUtils.h"
 
 #include <QComboBox>
+#include <QPushButton>
 
 void TFormPrincipal::MImportarFavoritosExecute()
 {
@@ -55,4 +59,40 @@ void TFormPrincipal::MAcercadeExecute()
     const CountdownPause pause(*m_countdown);
     TFormAcercade box(m_md, this);
     m_platform.runModal(box);
+}
+
+void TFormPrincipal::MConfiguracionExecute()
+{
+    const bool wasRunning = m_countdown->isRunning();
+    m_countdown->pause();
+    {
+        TFormConfiguracion window(m_md, this);
+        m_platform.runModal(window);
+    }
+    m_md.CargarConstantes();
+    CargarInicio();
+    // The countdown goes on as it was before the window, whatever the new start state says.
+    if (wasRunning)
+        m_countdown->resume();
+    else
+        m_countdown->pause();
+}
+
+void TFormPrincipal::MColoresExecute()
+{
+    {
+        TFormManColores window(m_md, this);
+        m_platform.runModal(window);
+    }
+    PonerColores();
+}
+
+void TFormPrincipal::MBorrarBDExecute()
+{
+    {
+        const CountdownPause pause(*m_countdown);
+        TFormBorrarBD window(m_md, this);
+        m_platform.runModal(window);
+    }
+    BotBorrarFiltro->click();
 }

@@ -496,10 +496,15 @@ void Database::transaction(const std::function<void()>& work)
     }
 }
 
-void Database::writeCompactedCopy(const QString& fileName)
+void Database::compact()
 {
-    QFile::remove(fileName);
-    execute(QStringLiteral("VACUUM INTO ?"), {fileName});
+    execute(QStringLiteral("VACUUM"));
+    execute(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
+qint64 Database::sizeOnDisk() const
+{
+    return QFileInfo(m_fileName).size() + QFileInfo(m_fileName + QStringLiteral("-wal")).size();
 }
 
 bool Database::hasTables()

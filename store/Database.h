@@ -84,8 +84,10 @@ public:
     // Runs work as one transaction that takes the write lock at once.
     void transaction(const std::function<void()>& work);
 
-    // Writes a compacted copy of the whole database into a new file.
-    void writeCompactedCopy(const QString& fileName);
+    // Compacts the file itself and folds the write-ahead log into it.
+    void compact();
+    // The bytes the catalogue takes on disk: the file and its write-ahead log.
+    qint64 sizeOnDisk() const;
 
 private:
     sqlite3* connection();

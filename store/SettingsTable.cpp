@@ -114,6 +114,18 @@ void SettingsTable::saveDefaultBrowser(const QString& nombre)
         QStringLiteral("UPDATE constantes SET navegadordefecto = ? WHERE ") + FirstRow, {nombre});
 }
 
+void SettingsTable::saveSettings(const Settings& settings)
+{
+    m_database.execute(
+        QStringLiteral("UPDATE constantes SET tiempo = ?, nummaxabrir = ?, favoritossihay = ?, "
+                       "buscardireccion = ?, buscauto = ?, guardaSalir = ?, BorrarCarpetas = ?, "
+                       "BorrarInicioClipBoard = ?, BorrarFinClipBoard = ? WHERE ")
+            + FirstRow,
+        {QString::number(settings.tiempo), QString::number(settings.nummaxabrir), settings.favoritossihay,
+            settings.buscardireccion, settings.buscauto, settings.guardaSalir, settings.BorrarCarpetas,
+            settings.BorrarInicioClipBoard, settings.BorrarFinClipBoard});
+}
+
 void SettingsTable::insertDefaults()
 {
     m_database.execute(QStringLiteral("INSERT INTO constantes (navegadordefecto, ruta) VALUES ('', '')"));

@@ -24,6 +24,9 @@ public:
     void restoreDefaults();
     void saveOrderAndGroup(int orden, int grupo);
     void saveDefaultBrowser(const QString& nombre);
+    // Writes the settings of the configuration window: all but the default browser, the
+    // order, the group and the colours.
+    void saveSettings(const Settings& settings);
     // The row of a new file: the settings defaults, no default browser, default colours.
     void insertDefaults();
 

@@ -259,15 +259,22 @@ TEST(Database, DuplicateGroupCodesAreRefused)
     EXPECT_EQ(groups.find(QStringLiteral("WEB"))->nomgrupo, QStringLiteral("Páginas web"));
 }
 
-TEST(Database, WritesACompactedCopy)
+TEST(Database, CompactingShrinksTheFileItselfAndKeepsWhatRemains)
 {
     TempFolder folder;
     Database database(folder.file(QStringLiteral("Trevalia.abs")), {});
-    LinkTable(database).insert(titled(QStringLiteral("COPIADO")));
-    const QString copy = folder.file(QStringLiteral("copia.abs"));
-    database.writeCompactedCopy(copy);
-    Database copied(copy, {});
-    ASSERT_EQ(LinkTable(copied).count(), 1);
+    database.transaction([&database] {
+        for (int i = 0; i < 2000; ++i)
+            LinkTable(database).insert(titled(QStringLiteral("ENLACE %1 ").arg(i) + QString(200, u'X')));
+    });
+    LinkTable(database).insert(titled(QStringLiteral("QUEDA")));
+    database.execute(QStringLiteral("DELETE FROM direcciones WHERE titulo LIKE 'ENLACE%'"));
+    const qint64 before = database.sizeOnDisk();
+    database.compact();
+    EXPECT_LT(database.sizeOnDisk(), before / 4);
+    EXPECT_EQ(LinkTable(database).count(), 1);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).filter(QStringLiteral(".abs")).size(), 3)
+        << "no copy is written beside the file";
 }
 
 TEST(Database, AnOlderFileHasItsTitlesRaisedAsSearchesRaiseThem)

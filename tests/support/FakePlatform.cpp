@@ -91,7 +91,7 @@ bool FakePlatform::confirm(const QString& text)
 
 std::optional<QString> FakePlatform::inputBox(const QString& caption, const QString& prompt, const QString&)
 {
-    messages.append({Box::Input, prompt});
+    messages.append({Box::Input, caption + QStringLiteral(": ") + prompt});
     return nextAnswer(inputs, "input box", caption + QStringLiteral(": ") + prompt, std::optional<QString>());
 }
 
@@ -105,8 +105,9 @@ QString FakePlatform::openPictureName(const QString&)
     return nextAnswer(fileNames, "picture dialog", QString(), QString());
 }
 
-std::optional<QColor> FakePlatform::pickColour(const QColor&)
+std::optional<QColor> FakePlatform::pickColour(const QColor& initial)
 {
+    colourDialogStarts.append(initial);
     return nextAnswer(colours, "colour dialog", QString(), std::optional<QColor>());
 }
 

@@ -56,6 +56,8 @@ public:
     std::deque<std::optional<QString>> inputs;
     std::deque<QString> fileNames;
     std::deque<std::optional<QColor>> colours;
+    // The colour each colour dialog opened with.
+    QList<QColor> colourDialogStarts;
     std::function<int(QDialog&)> modal;
 
     QHash<QString, QString> environment;
