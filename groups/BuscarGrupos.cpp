@@ -24,6 +24,7 @@ TFormBuscarGrupos::TFormBuscarGrupos(TMD& md, QWidget* parent)
     , DBGrid1(new GroupList(this))
 {
     setObjectName(QStringLiteral("FormBuscarGrupos"));
+    m_panel->setObjectName(QStringLiteral("Panel1"));
     setWindowTitle(QStringLiteral("Selección de grupo "));
     EBuscarGrupo->setObjectName(QStringLiteral("EBuscarGrupo"));
     EBuscarGrupo->setValidator(new UpperCaseValidator(EBuscarGrupo));

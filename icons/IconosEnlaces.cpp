@@ -25,6 +25,7 @@ TFormIconosEnlaces::TFormIconosEnlaces(TMD& md, QWidget* parent)
     , BotOriginal(new QPushButton(QStringLiteral("restaura icono original"), m_panel))
 {
     setObjectName(QStringLiteral("FormIconosEnlaces"));
+    m_panel->setObjectName(QStringLiteral("Panel1"));
     setWindowTitle(QStringLiteral("Iconos de los enlaces predefinidos"));
     LTitulo->setObjectName(QStringLiteral("LTitulo"));
     QFont bold = LTitulo->font();
