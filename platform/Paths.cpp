@@ -44,6 +44,14 @@ bool isProgram(const QString& path)
         || start.startsWith("#!");
 }
 
+bool canWrite(const QString& path)
+{
+    constexpr QFileDevice::Permissions AnyWrite
+        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const QFileInfo info(path);
+    return info.isWritable() && (info.permissions() & AnyWrite);
+}
+
 QString programFolder()
 {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + QDir::separator();

@@ -19,6 +19,10 @@ bool containsSeparator(const QString& path);
 // ELF binary or a script that names its interpreter with "#!".
 bool isProgram(const QString& path);
 
+// Whether the file or folder may be written: by the system's answer and by its mode bits too,
+// so that one with every write bit off counts as read-only for root as well.
+bool canWrite(const QString& path);
+
 // The folder of the running program with its trailing separator.
 QString programFolder();
 

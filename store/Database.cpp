@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "platform/AppError.h"
+#include "platform/Paths.h"
 #include "store/Schema.h"
 
 #include <QElapsedTimer>
@@ -63,15 +64,6 @@ QString writeFailure(int primaryCode)
             known.isEmpty() ? QStringLiteral("Error de la base de datos: %1").arg(message) : known, code);
     }
     throw EngineError(context + QStringLiteral(" (%1)").arg(message), code);
-}
-
-// Write permission by the mode bits as well, so that a file or folder with every write bit
-// off counts as read-only for root too.
-bool writable(const QFileInfo& info)
-{
-    constexpr QFileDevice::Permissions AnyWrite
-        = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return info.isWritable() && (info.permissions() & AnyWrite);
 }
 
 // Why this copy could not open the catalogue for writing, in the user's words.
@@ -375,7 +367,7 @@ void Database::openForWriting()
     const QFileInfo file(m_fileName);
     if (file.isDir())
         throw AppError(QStringLiteral("%1 es una carpeta, no un catálogo de Trevalia.").arg(m_fileName));
-    if (file.exists() && (!writable(file) || !writable(QFileInfo(file.absolutePath()))))
+    if (file.exists() && (!Paths::canWrite(m_fileName) || !Paths::canWrite(file.absolutePath())))
         throw EngineError(QString(), SQLITE_READONLY);
     connect(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     createSchemaIfEmpty();

@@ -9,11 +9,14 @@
 #include "store/TextUtils.h"
 
 TMD::TMD(Platform& platform, const QString& programFolder)
+    : TMD(platform, programFolder, programFolder + QStringLiteral("Trevalia.abs"))
+{ }
+
+TMD::TMD(Platform& platform, const QString& programFolder, const QString& databaseFile)
     : m_platform(platform)
     , m_rutaPrograma(programFolder)
     , m_listaIconos(DefaultPictures::load())
-    , m_enlaces(m_rutaPrograma + QStringLiteral("Trevalia.abs"),
-          [this](Database& database) { seedNewDatabase(database); })
+    , m_enlaces(databaseFile, [this](Database& database) { seedNewDatabase(database); })
 {
     QStringList rejected;
     try {

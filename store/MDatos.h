@@ -20,6 +20,8 @@ public:
     // shown to the user and leaves the cache as far as it was filled; settings passed over
     // and a catalogue that can only be read are told once.
     TMD(Platform& platform, const QString& programFolder);
+    // The same over the catalogue in databaseFile rather than the one in the program folder.
+    TMD(Platform& platform, const QString& programFolder, const QString& databaseFile);
 
     Platform& platform() const { return m_platform; }
     Database& Enlaces() { return m_enlaces; }
