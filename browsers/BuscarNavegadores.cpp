@@ -26,25 +26,13 @@ namespace {
 QLabel* boldLabel(const char* name, const QString& text, QWidget* parent, const QColor& colour)
 {
     auto* label = named(new QLabel(text, parent), name);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    styleText(label, colour);
     return label;
 }
 
 QPushButton* coloured(QPushButton* button, const QColor& colour, int pixelSize = 0)
 {
-    QFont font = button->font();
-    font.setBold(true);
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
-    button->setFont(font);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, colour);
-    button->setPalette(palette);
+    styleText(button, colour, true, pixelSize);
     return button;
 }
 

@@ -2,9 +2,9 @@
 
 #include "browsers/BuscarNavegadores.h"
 #include "components/Controls.h"
+#include "components/EnterMovesFocus.h"
 #include "components/Guarded.h"
 #include "components/SchemeColours.h"
-#include "components/SiguienteControl.h"
 #include "platform/AppError.h"
 #include "platform/Platform.h"
 #include "store/BrowserTable.h"
@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -29,44 +28,16 @@ const QString SystemBrowser = QStringLiteral("Navegador predeterminado del siste
 QLabel* titleLabel(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
-    QFont font = label->font();
-    font.setBold(true);
-    font.setPixelSize(16);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    label->setPalette(palette);
+    styleText(label, Qt::blue, true, 16);
     return label;
 }
 
 QLabel* tealLabel(const char* name, const QString& text, QWidget* parent)
 {
     auto* label = named(new QLabel(text, parent), name);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 128));
-    label->setPalette(palette);
+    styleText(label, QColor(0, 128, 128), false);
     return label;
 }
-
-// Enter in the default-browser box moves on to the next control.
-class EnterMovesOn : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                SiguienteControl(static_cast<QWidget*>(watched));
-                return true;
-            }
-        }
-        return false;
-    }
-};
 
 } // namespace
 
@@ -198,7 +169,7 @@ void TFormManNavegadores::connectControls()
         [=, this](const QPoint& at) { popup(DBEditNAVEGADORDEFECTO, at); });
     connect(PopMenuNavegadores, &QMenu::triggered, this,
         [this](QAction* action) { NavegadorNavegadoresClick(action->text()); });
-    DBEditNAVEGADORDEFECTO->installEventFilter(new EnterMovesOn(this));
+    enterMovesFocus({DBEditNAVEGADORDEFECTO});
 }
 
 void TFormManNavegadores::showEvent(QShowEvent* event)

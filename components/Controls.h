@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QPushButton>
 
 // Names a control as the program and its tests know it.
@@ -16,4 +17,19 @@ inline QPushButton* flatButton(const char* name, const QString& text, QWidget* p
     button->setFlat(true);
     button->setAutoDefault(false);
     return button;
+}
+
+// Text in a colour and weight of its own, set on the palette so that the colour scheme can
+// paint over it when the window is shown.
+inline void styleText(QWidget* widget, const QColor& colour, bool bold = true, int pixelSize = 0)
+{
+    QFont font = widget->font();
+    font.setBold(bold);
+    if (pixelSize > 0)
+        font.setPixelSize(pixelSize);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
 }

@@ -8,6 +8,7 @@
 #include "store/MDatos.h"
 #include "store/TextUtils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -114,6 +115,10 @@ void TFormAcercade::buildControls()
     panel->addWidget(label("Label2", QStringLiteral("E-mail : "), Panel1), 4, 0);
     panel->addWidget(DirCorreo, 4, 1, 1, 2);
     panel->addWidget(SitioWeb, 5, 0, 1, 3);
+    LCatalogo = label("LCatalogo", QString(), Panel1);
+    LCatalogo->setWordWrap(true);
+    LCatalogo->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    panel->addWidget(LCatalogo, 6, 0, 1, 3);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(BotActualiza);
     buttons->addStretch();
@@ -122,7 +127,7 @@ void TFormAcercade::buildControls()
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addWidget(Panel1);
     layout->addLayout(buttons);
-    setFixedSize(380, 250);
+    setFixedSize(400, 290);
 
     Platform& platform = m_md.platform();
     connect(BotOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -140,6 +145,7 @@ void TFormAcercade::showEvent(QShowEvent* event)
     SitioWeb->setText(WebSite);
     VersionProg->setText(QStringLiteral(TREVALIA_VERSION));
     Fecha->setText(QStringLiteral(TREVALIA_RELEASE_DATE));
+    LCatalogo->setText(QStringLiteral("Catálogo: ") + QDir::toNativeSeparators(m_md.Enlaces().fileName()));
 }
 
 bool TFormAcercade::eventFilter(QObject* watched, QEvent* event)

@@ -45,6 +45,7 @@ private:
     QLabel* Fecha;
     QLabel* DirCorreo;
     QLabel* SitioWeb;
+    QLabel* LCatalogo;
     QPushButton* BotActualiza;
     QPushButton* BotOK;
 };

@@ -48,19 +48,6 @@ QLineEdit* greyBox(const char* name, QWidget* parent)
     return box;
 }
 
-// Bold text in a colour of its own, in a larger size when given.
-void setLook(QWidget* widget, QPalette::ColorRole role, const QColor& colour, int pixelSize = 0)
-{
-    QFont font = widget->font();
-    font.setBold(true);
-    if (pixelSize > 0)
-        font.setPixelSize(pixelSize);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 QLabel* label(const QString& text, QWidget* parent, const char* name = nullptr)
 {
     auto* created = new QLabel(text, parent);
@@ -136,13 +123,12 @@ void TFormAltaDirecciones::buildControls()
     ListBox1 = named(new QListWidget(Panel1), "ListBox1");
     ListBox1->hide();
     BotLimpiarLista = flatButton("BotLimpiarLista", QStringLiteral("X"), Panel1);
-    // Colours through palettes, not style sheets, so that the scheme can repaint them.
-    setLook(BotLimpiarLista, QPalette::ButtonText, Qt::red, 20);
+    styleText(BotLimpiarLista, Qt::red, true, 20);
     LLimpiarLista = label(QStringLiteral("Borrar lista"), Panel1, "LLimpiarLista");
     BotTodoGruposIgual
         = flatButton("BotTodoGruposIgual", QStringLiteral("Asignar a todos el grupo indicado"), Panel1);
     LArrastrar = label(QStringLiteral("ARRASTAR Y SOLTAR"), Panel1, "LArrastrar");
-    setLook(LArrastrar, QPalette::WindowText, Qt::blue);
+    styleText(LArrastrar, Qt::blue);
     CKModificar = named(new QCheckBox(QStringLiteral("Modificar"), Panel1), "CKModificar");
     for (QWidget* batch : {static_cast<QWidget*>(BotLimpiarLista), static_cast<QWidget*>(LLimpiarLista),
              static_cast<QWidget*>(BotTodoGruposIgual), static_cast<QWidget*>(LArrastrar),

@@ -28,9 +28,7 @@ namespace {
 QPushButton* boldButton(const char* name, const QString& text, QWidget* parent, const QString& hint = {})
 {
     QPushButton* button = flatButton(name, text, parent);
-    QFont font = button->font();
-    font.setBold(true);
-    button->setFont(font);
+    styleText(button, button->palette().color(QPalette::ButtonText));
     button->setToolTip(hint);
     return button;
 }
@@ -73,16 +71,12 @@ void TFormLeerFavoritos::buildControls()
     Progreso->hide();
     BotBorrarLista
         = boldButton("BotBorrarLista", QStringLiteral("X"), Panel1, QStringLiteral("Borrar toda la lista"));
-    QPalette red = BotBorrarLista->palette();
-    red.setColor(QPalette::ButtonText, Qt::red);
-    BotBorrarLista->setPalette(red);
+    styleText(BotBorrarLista, Qt::red);
     BotMarcar = flatButton("BotMarcar", QStringLiteral("marcar todo"), Panel1);
     BotMarcar->setToolTip(QStringLiteral("Seleccionar todos los enlades"));
     BotDesmarcar = flatButton("BotDesmarcar", QStringLiteral("desmarcar todo"), Panel1);
     LNumReg = named(new QLabel(Panel1), "LNumReg");
-    QPalette teal = LNumReg->palette();
-    teal.setColor(QPalette::WindowText, QColor(0, 128, 128));
-    LNumReg->setPalette(teal);
+    styleText(LNumReg, QColor(0, 128, 128), false);
     CKLista = named(new QListWidget(this), "CKLista");
     QFont small = CKLista->font();
     small.setPixelSize(13);

@@ -51,6 +51,9 @@ TEST_F(AboutBox, ShowsTheBuildsVersionAndTheMakersAddresses)
     EXPECT_EQ(box.findChild<QLabel*>(s(u"VersionProg"))->text(), QStringLiteral(TREVALIA_VERSION));
     EXPECT_EQ(box.findChild<QLabel*>(s(u"DirCorreo"))->text(), QStringLiteral(TREVALIA_CONTACT));
     EXPECT_FALSE(box.findChild<QLabel*>(s(u"Image1"))->pixmap().isNull());
+    EXPECT_EQ(
+        box.findChild<QLabel*>(s(u"LCatalogo"))->text(), s(u"Catálogo: ") + program.file(s(u"Trevalia.abs")))
+        << "the user sees where the catalogue is";
     QTest::mouseClick(box.findChild<QLabel*>(s(u"DirCorreo")), Qt::LeftButton);
     QTest::mouseClick(box.findChild<QLabel*>(s(u"SitioWeb")), Qt::LeftButton);
     EXPECT_EQ(platform.opened,
