@@ -37,7 +37,11 @@ StartOptions readStartOptions(const QStringList& arguments)
 
     StartOptions options;
     if (!parser.parse(arguments)) {
-        options.answer = QStringLiteral("trevalia: opción no válida (%1)\n\n").arg(parser.errorText()) + Help;
+        const QStringList unknown = parser.unknownOptionNames();
+        const QString reason = unknown.isEmpty()
+            ? QStringLiteral("falta el valor de una opción")
+            : QStringLiteral("opción desconocida: ") + unknown.join(QStringLiteral(", "));
+        options.answer = QStringLiteral("trevalia: %1\n\n").arg(reason) + Help;
         options.exitCode = 2;
         return options;
     }

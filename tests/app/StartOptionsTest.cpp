@@ -28,7 +28,8 @@ TEST(StartOptions, TheCommandLineIsAnsweredInSpanish)
 
     const StartOptions wrong = read({u"--colores"});
     EXPECT_EQ(wrong.exitCode, 2);
-    EXPECT_TRUE(wrong.answer->startsWith(s(u"trevalia: opción no válida")));
+    EXPECT_TRUE(wrong.answer->startsWith(s(u"trevalia: opción desconocida: colores\n")));
+    EXPECT_TRUE(read({u"--database"}).answer->startsWith(s(u"trevalia: falta el valor de una opción\n")));
 
     const StartOptions chosen = read({u"--database", u"/tmp/otro.abs", u"--nueva-instancia"});
     EXPECT_FALSE(chosen.answer);
