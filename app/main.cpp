@@ -8,7 +8,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -28,6 +30,10 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Trevalia"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/trevalia-128.png")));
     QApplication::setDesktopFileName(QStringLiteral("trevalia"));
+    // Qt's own dialogs (colours, files) speak the program's language too.
+    QTranslator qtSpanish;
+    if (qtSpanish.load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtSpanish);
 
     const QString databaseFile = databaseLocation(options.databaseFile, Paths::programFolder(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));

@@ -85,6 +85,7 @@ void TFormManNavegadores::buildControls()
     DBEditNAVEGADORDEFECTO = named(new QLineEdit(Panel2), "DBEditNAVEGADORDEFECTO");
     DBEditNAVEGADORDEFECTO->setReadOnly(true);
     DBEditNAVEGADORDEFECTO->setMaxLength(10);
+    DBEditNAVEGADORDEFECTO->setFixedWidth(120);
     DBEditNAVEGADORDEFECTO->setContextMenuPolicy(Qt::CustomContextMenu);
     BotDchoNavegador = named(new QPushButton(Panel2), "BotDchoNavegador");
     BotDchoNavegador->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
