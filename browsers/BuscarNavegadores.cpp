@@ -128,7 +128,7 @@ void TFormBuscarNavegadores::connectControls()
 {
     Platform& platform = m_md.platform();
     const auto run = [this, &platform](void (TFormBuscarNavegadores::*handler)()) {
-        return [this, &platform, handler] { guarded(platform, [this, handler] { (this->*handler)(); }); };
+        return guardedSlot(platform, this, handler);
     };
     connect(BotBorrar, &QPushButton::clicked, this, run(&TFormBuscarNavegadores::BotBorrarClick));
     connect(BotNavegadoresIniciales, &QPushButton::clicked, this,

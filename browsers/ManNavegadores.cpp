@@ -137,7 +137,7 @@ void TFormManNavegadores::connectControls()
 {
     Platform& platform = m_md.platform();
     const auto run = [this, &platform](void (TFormManNavegadores::*handler)()) {
-        return [this, &platform, handler] { guarded(platform, [this, handler] { (this->*handler)(); }); };
+        return guardedSlot(platform, this, handler);
     };
     connect(BotBusquedaAutomatica, &QPushButton::clicked, this,
         run(&TFormManNavegadores::BotBusquedaAutomaticaClick));

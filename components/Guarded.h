@@ -14,3 +14,9 @@ template<typename Handler> void guarded(Platform& platform, Handler&& handler)
             platform.showError(error.message());
     }
 }
+
+// A slot that runs one of the window's handlers inside guarded().
+template<typename Window> auto guardedSlot(Platform& platform, Window* window, void (Window::*handler)())
+{
+    return [&platform, window, handler] { guarded(platform, [window, handler] { (window->*handler)(); }); };
+}

@@ -201,9 +201,8 @@ void TFormAltaDirecciones::buildControls()
 void TFormAltaDirecciones::connectControls()
 {
     Platform& platform = m_md.platform();
-    auto run = [this, &platform](void (TFormAltaDirecciones::*handler)()) {
-        return [this, &platform, handler] { guarded(platform, [this, handler] { (this->*handler)(); }); };
-    };
+    auto run = [this, &platform](
+                   void (TFormAltaDirecciones::*handler)()) { return guardedSlot(platform, this, handler); };
     connect(ETitulo, &QLineEdit::textChanged, this, [this] { updateImportButton(); });
     connect(EDireccion, &QLineEdit::textChanged, this, [this] { EDireccionChange(); });
     connect(BotAbrir, &QPushButton::clicked, this, run(&TFormAltaDirecciones::BotAbrirClick));

@@ -104,7 +104,7 @@ void TFormLeerFavoritos::connectControls()
 {
     Platform& platform = m_md.platform();
     const auto run = [this, &platform](void (TFormLeerFavoritos::*handler)()) {
-        return [this, &platform, handler] { guarded(platform, [this, handler] { (this->*handler)(); }); };
+        return guardedSlot(platform, this, handler);
     };
     connect(BotEdge, &QPushButton::clicked, this, run(&TFormLeerFavoritos::BotEdgeClick));
     connect(
