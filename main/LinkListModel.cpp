@@ -4,37 +4,24 @@
 #include "store/Database.h"
 #include "store/DefaultPictures.h"
 
-#include <future>
-
 namespace {
 
 constexpr int PageSize = 64;
 constexpr int PagesKept = 8;
-// Below this many links one pass is quicker than two threads.
-constexpr int SplitFrom = 20000;
-
-std::vector<qint64> idsOf(Database& database, const Statement& statement)
-{
-    std::vector<qint64> ids;
-    Cursor cursor = database.query(statement);
-    while (cursor.next())
-        ids.push_back(cursor.integer(0));
-    return ids;
-}
-
 } // namespace
 
 LinkListModel::LinkListModel(Database& database, PictureCache& pictures, QObject* parent)
     : QAbstractTableModel(parent)
     , m_database(database)
     , m_pictures(pictures)
+    , m_index(database)
 { }
 
 LinkListModel::~LinkListModel() = default;
 
 void LinkListModel::open(const ListInputs& inputs)
 {
-    std::vector<qint64> ids = search(inputs);
+    std::vector<qint64> ids = m_index.search(inputs);
     beginResetModel();
     m_inputs = inputs;
     m_open = true;
@@ -50,56 +37,6 @@ void LinkListModel::refresh()
 {
     if (m_open)
         open(m_inputs);
-}
-
-std::vector<qint64> LinkListModel::search(const ListInputs& inputs)
-{
-    const std::optional<QString> boundary = splitPoint(inputs.order);
-    if (!boundary)
-        return idsOf(m_database, listStatement(inputs, u"id"));
-    // The links below the middle of the order are found on a second connection meanwhile.
-    Database& second = reader();
-    std::future<std::vector<qint64>> lower = std::async(std::launch::async, [&second, &inputs, &boundary] {
-        std::vector<qint64> below
-            = idsOf(second, listStatement(inputs, u"id", ListPart {ListPart::Below, *boundary}));
-        const std::vector<qint64> empty
-            = idsOf(second, listStatement(inputs, u"id", ListPart {ListPart::Empty, {}}));
-        below.insert(below.end(), empty.begin(), empty.end());
-        return below;
-    });
-    std::vector<qint64> ids
-        = idsOf(m_database, listStatement(inputs, u"id", ListPart {ListPart::From, *boundary}));
-    const std::vector<qint64> rest = lower.get();
-    ids.insert(ids.end(), rest.begin(), rest.end());
-    return ids;
-}
-
-std::optional<QString> LinkListModel::splitPoint(int order)
-{
-    Cursor counted = m_database.query(QStringLiteral("SELECT count(*) FROM direcciones"));
-    const int total = counted.next() ? int(counted.integer(0)) : 0;
-    if (total < SplitFrom)
-        return std::nullopt;
-    const QString column = firstOrderColumn(order);
-    // The middle moves little as links come and go: it is looked for again only when the
-    // catalogue has grown or shrunk by a quarter.
-    const auto cached = m_splitPoints.constFind(column);
-    if (cached != m_splitPoints.cend() && std::abs(total - cached->first) < cached->first / 4)
-        return cached->second;
-    Cursor middle = m_database.query(
-        QStringLiteral("SELECT %1 FROM direcciones ORDER BY %1 DESC LIMIT 1 OFFSET ?").arg(column),
-        {total / 2});
-    if (!middle.next() || middle.isNull(0))
-        return std::nullopt;
-    m_splitPoints.insert(column, {total, middle.text(0)});
-    return middle.text(0);
-}
-
-Database& LinkListModel::reader()
-{
-    if (!m_reader)
-        m_reader = std::make_unique<Database>(m_database.fileName(), Database::Seeder());
-    return *m_reader;
 }
 
 void LinkListModel::close()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main/ListQuery.h"
+#include "main/SearchIndex.h"
 
 #include <QAbstractTableModel>
 #include <QDateTime>
@@ -15,10 +16,9 @@
 class Database;
 class PictureCache;
 
-// The main list: the links a search selects, in its order. Only the ids of the result
-// are held; the rows on screen are read a page at a time, so a search costs one pass over
-// the list indexes and memory stays small however large the catalogue grows. A large
-// catalogue is searched in two halves at once, split at the middle of the list's order.
+// The main list: the links a search selects, in its order. The search runs over the
+// in-memory index of the list's columns; only the ids of the result are held, and the rows
+// on screen are read from the file a page at a time.
 class LinkListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -74,17 +74,13 @@ private:
         QImage icono;
     };
 
-    std::vector<qint64> search(const ListInputs& inputs);
-    std::optional<QString> splitPoint(int order);
-    Database& reader();
     const Row* row(int index) const;
     void loadPage(int page) const;
     void loadGroupNames();
 
     Database& m_database;
     PictureCache& m_pictures;
-    std::unique_ptr<Database> m_reader;
-    QHash<QString, std::pair<int, QString>> m_splitPoints;
+    SearchIndex m_index;
     ListInputs m_inputs;
     bool m_open = false;
     std::vector<qint64> m_ids;

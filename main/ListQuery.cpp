@@ -1,11 +1,6 @@
 #include "main/ListQuery.h"
 
-QString firstOrderColumn(int order)
-{
-    return order == 2 ? QStringLiteral("fechahora") : QStringLiteral("prioridad");
-}
-
-Statement listStatement(const ListInputs& inputs, QStringView columns, const std::optional<ListPart>& part)
+Statement listStatement(const ListInputs& inputs, QStringView columns)
 {
     Statement statement;
     statement.line(QStringLiteral("Select %1 from direcciones").arg(columns));
@@ -13,7 +8,7 @@ Statement listStatement(const ListInputs& inputs, QStringView columns, const std
     const bool hasText = !inputs.searchText.isEmpty();
     const bool favourites = inputs.selector == QStringLiteral("FAVORITOS");
     const bool group = !favourites && inputs.selector != QStringLiteral("TODOS");
-    const bool second = favourites || group || part.has_value();
+    const bool second = favourites || group;
     // With a second condition, the text condition is enclosed as a whole.
     const QString open = hasText && second ? QStringLiteral("(") : QString();
     const QString pattern = u'%' + inputs.searchText + u'%';
@@ -32,21 +27,6 @@ Statement listStatement(const ListInputs& inputs, QStringView columns, const std
         statement.line(u" (tipo = ").quoted(QStringLiteral("F")).text(u") ");
     if (group)
         statement.line(u" (codgrupo = ").quoted(inputs.selector).text(u") ");
-    if (part) {
-        const QString column = firstOrderColumn(inputs.order);
-        statement.line(hasText || favourites || group ? u" and " : u"Where ");
-        switch (part->range) {
-        case ListPart::From:
-            statement.line(QStringLiteral(" (%1 >= ").arg(column)).quoted(part->boundary).text(u") ");
-            break;
-        case ListPart::Below:
-            statement.line(QStringLiteral(" (%1 < ").arg(column)).quoted(part->boundary).text(u") ");
-            break;
-        case ListPart::Empty:
-            statement.line(QStringLiteral(" (%1 is null) ").arg(column));
-        }
-    }
-
     switch (inputs.order) {
     case 1:
         statement.line(u"order by prioridad desc, titulo");

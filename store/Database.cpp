@@ -320,6 +320,13 @@ QByteArray Cursor::blob(int column) const
     return QByteArray(static_cast<const char*>(data), sqlite3_column_bytes(m_statement, column));
 }
 
+std::string_view Cursor::utf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
+    return text ? std::string_view(text, size_t(sqlite3_column_bytes(m_statement, column)))
+                : std::string_view();
+}
+
 QDateTime Cursor::dateTime(int column) const
 {
     return StoredDateTime::fromText(text(column));
@@ -486,6 +493,19 @@ void Database::transaction(const std::function<void()>& work)
         sqlite3_exec(m_connection, "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+}
+
+Database::ChangeStamp Database::changeStamp()
+{
+    // data_version tells of other connections' commits, total_changes of this one's rows,
+    // schema_version of any change of the tables.
+    ChangeStamp stamp;
+    Cursor others = query(QStringLiteral("PRAGMA data_version"));
+    stamp.others = others.next() ? others.integer(0) : 0;
+    Cursor schema = query(QStringLiteral("PRAGMA schema_version"));
+    stamp.schema = schema.next() ? schema.integer(0) : 0;
+    stamp.own = sqlite3_total_changes64(m_connection);
+    return stamp;
 }
 
 void Database::compact()

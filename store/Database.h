@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string_view>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -38,6 +40,8 @@ public:
     qint64 integer(int column) const;
     bool boolean(int column) const;
     QByteArray blob(int column) const;
+    // The column's text as the engine holds it, UTF-8, valid until the next row.
+    std::string_view utf8(int column) const;
     QDateTime dateTime(int column) const;
     bool isNull(int column) const;
 
@@ -83,6 +87,17 @@ public:
 
     // Runs work as one transaction that takes the write lock at once.
     void transaction(const std::function<void()>& work);
+
+    // Differs whenever the file has changed, through this connection or any other, its
+    // rows or its tables.
+    struct ChangeStamp
+    {
+        qint64 others = -1;
+        qint64 own = -1;
+        qint64 schema = -1;
+        bool operator==(const ChangeStamp&) const = default;
+    };
+    ChangeStamp changeStamp();
 
     // Compacts the file itself and folds the write-ahead log into it.
     void compact();

@@ -52,19 +52,3 @@ TEST(ListQuery, ColumnsReplaceTheStar)
     EXPECT_EQ(ids.lines().first(), s(u"Select id from direcciones"));
     EXPECT_EQ(ids.values(), QVariantList({s(u"%A\"B%"), s(u"WEB")}));
 }
-
-TEST(ListQuery, ASplitListKeepsEveryConditionAndAddsItsRange)
-{
-    const ListInputs inputs {s(u"BAN"), true, s(u"TODOS"), 0};
-    EXPECT_EQ(listStatement(inputs, u"id", ListPart {ListPart::From, s(u"500")}).lines(),
-        QStringList({s(u"Select id from direcciones"), s(u"Where "), s(u"( (titulo like \"%BAN%\" ) "),
-            s(u"  or (Upper(direccion) like \"%BAN%\") )"), s(u" and "), s(u" (prioridad >= \"500\") "),
-            s(u"order by prioridad desc, codgrupo, titulo")}));
-    EXPECT_EQ(
-        listStatement({QString(), true, s(u"WEB"), 2}, u"id", ListPart {ListPart::Below, s(u"2026")}).lines(),
-        QStringList({s(u"Select id from direcciones"), s(u"Where "), s(u" (codgrupo = \"WEB\") "),
-            s(u" and "), s(u" (fechahora < \"2026\") "), s(u"order by fechahora desc")}));
-    EXPECT_EQ(listStatement({}, u"id", ListPart {ListPart::Empty, {}}).lines(),
-        QStringList({s(u"Select id from direcciones"), s(u"Where "), s(u" (prioridad is null) "),
-            s(u"order by prioridad desc, codgrupo, titulo")}));
-}
