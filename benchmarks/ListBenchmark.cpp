@@ -1,6 +1,8 @@
-// How long the main list takes from a change of the search to a first screen with its
-// count, on catalogues of 10,000, 100,000 and 1,000,000 links (a third with an own icon),
-// against running the list statement as written and fetching every row.
+// How long the main list takes from a change of its inputs to a first screen with its count,
+// on catalogues of 10,000, 100,000 and 1,000,000 links (a third with an own icon): each
+// letter typed from the empty search to "BAN", with and without address search, clearing
+// the search, switching the group and the order, and the start-up; against running the list
+// statement as written and fetching every row.
 //
 // Catalogues are built once into the folder given by TREVALIA_BENCH_DIR (default: the
 // system's temporary folder) and reused by later runs.
@@ -14,6 +16,7 @@
 #include "FakePlatform.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QRandomGenerator>
@@ -109,23 +112,76 @@ Catalogue& catalogue(int size)
     return *found;
 }
 
-const char* const Searches[] = {"", "B", "BAN"};
+const char* const Searches[] = {"", "B", "BA", "BAN"};
 
-// The list as the program shows it: the ids in order, the count, and the first screen's
-// rows with their pictures.
-void Shown(benchmark::State& state)
+// The first screen and the count, as the window reads them after a search.
+int showFirstScreen(LinkListModel& model)
+{
+    const int count = model.rowCount();
+    for (int row = 0; row < std::min(count, FirstScreen); ++row) {
+        benchmark::DoNotOptimize(model.index(row, LinkListModel::Titulo).data());
+        benchmark::DoNotOptimize(model.index(row, LinkListModel::Icono).data(LinkListModel::PictureRole));
+    }
+    return count;
+}
+
+// The program's own memory, without the pages of the memory-mapped file.
+double anonymousMegabytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("RssAnon:"))
+            return line.mid(8).trimmed().split(' ').value(0).toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+// One more letter, from the search before it: "" after "BAN" is clearing the search.
+void Typing(benchmark::State& state)
 {
     Catalogue& links = catalogue(int(state.range(0)));
-    const QString text = QString::fromLatin1(Searches[state.range(1)]);
+    const int step = int(state.range(1));
+    const bool addresses = state.range(2) != 0;
+    const QString before = QString::fromLatin1(Searches[step == 0 ? 3 : step - 1]);
+    const QString text = QString::fromLatin1(Searches[step]);
+    LinkListModel model(links.database(), links.pictures());
+    model.open({before, addresses, QStringLiteral("TODOS"), 0});
+    for (auto _ : state) {
+        state.PauseTiming();
+        model.open({before, addresses, QStringLiteral("TODOS"), 0});
+        state.ResumeTiming();
+        model.open({text, addresses, QStringLiteral("TODOS"), 0});
+        state.counters["links"] = showFirstScreen(model);
+    }
+}
+
+// Choosing a group in the selector (0) or another order (1), with the search empty.
+void Switching(benchmark::State& state)
+{
+    Catalogue& links = catalogue(int(state.range(0)));
+    const ListInputs after = state.range(1) == 0 ? ListInputs {QString(), true, QStringLiteral("G7"), 0}
+                                                 : ListInputs {QString(), true, QStringLiteral("TODOS"), 2};
     LinkListModel model(links.database(), links.pictures());
     for (auto _ : state) {
-        model.open({text, true, QStringLiteral("TODOS"), 0});
-        const int count = model.rowCount();
-        for (int row = 0; row < std::min(count, FirstScreen); ++row) {
-            benchmark::DoNotOptimize(model.index(row, LinkListModel::Titulo).data());
-            benchmark::DoNotOptimize(model.index(row, LinkListModel::Icono).data(LinkListModel::PictureRole));
-        }
-        state.counters["links"] = count;
+        state.PauseTiming();
+        model.open({});
+        state.ResumeTiming();
+        model.open(after);
+        state.counters["links"] = showFirstScreen(model);
+    }
+}
+
+// From nothing to the first painted list with its count, and the memory it then takes.
+void StartUp(benchmark::State& state)
+{
+    Catalogue& links = catalogue(int(state.range(0)));
+    for (auto _ : state) {
+        LinkListModel model(links.database(), links.pictures());
+        model.open({});
+        state.counters["links"] = showFirstScreen(model);
+        state.counters["MB"] = anonymousMegabytes();
     }
 }
 
@@ -134,7 +190,7 @@ void EveryRow(benchmark::State& state)
 {
     Catalogue& links = catalogue(int(state.range(0)));
     const QString text = QString::fromLatin1(Searches[state.range(1)]);
-    const Statement statement = listStatement({text, true, QStringLiteral("TODOS"), 0});
+    const Statement statement = listStatement({text, state.range(2) != 0, QStringLiteral("TODOS"), 0});
     for (auto _ : state) {
         Cursor cursor = links.database().query(statement);
         int count = 0;
@@ -147,20 +203,44 @@ void EveryRow(benchmark::State& state)
     }
 }
 
-void Sizes(benchmark::internal::Benchmark* benchmark)
+const std::initializer_list<int64_t> CatalogueSizes {10000, 100000, 1000000};
+
+void Steps(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->ArgNames({"catalogue", "search"});
-    for (const int size : {10000, 100000, 1000000}) {
-        for (int search = 0; search < 3; ++search)
-            benchmark->Args({size, search});
+    benchmark->ArgNames({"catalogue", "search", "addresses"});
+    for (const int64_t size : CatalogueSizes) {
+        for (int64_t step = 0; step < 4; ++step) {
+            for (int64_t addresses = 0; addresses < 2; ++addresses)
+                benchmark->Args({size, step, addresses});
+        }
     }
     benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
+void Choices(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->ArgNames({"catalogue", "order"});
+    for (const int64_t size : CatalogueSizes) {
+        for (int64_t change = 0; change < 2; ++change)
+            benchmark->Args({size, change});
+    }
+    benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
+void Catalogues(benchmark::internal::Benchmark* benchmark)
+{
+    benchmark->ArgNames({"catalogue"});
+    for (const int64_t size : CatalogueSizes)
+        benchmark->Args({size});
+    benchmark->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(5)->ReportAggregatesOnly(true);
+}
+
 } // namespace
 
-BENCHMARK(Shown)->Apply(Sizes);
-BENCHMARK(EveryRow)->Apply(Sizes);
+BENCHMARK(Typing)->Apply(Steps);
+BENCHMARK(Switching)->Apply(Choices);
+BENCHMARK(StartUp)->Apply(Catalogues);
+BENCHMARK(EveryRow)->Apply(Steps);
 
 int main(int argc, char** argv)
 {
