@@ -1,15 +1,10 @@
 #include "main/SearchIndex.h"
 
-#include "store/Database.h"
-
 #include <algorithm>
 #include <future>
 #include <unordered_map>
 
 namespace {
-
-// Below this many candidates one thread is quicker than two.
-constexpr size_t SplitFrom = 50000;
 
 // The orders of the list statement; the engine breaks ties the same way with or without a
 // condition, since it reads the same list index either way.
@@ -19,12 +14,43 @@ const char* const OrderQueries[] = {
     "SELECT id FROM direcciones ORDER BY fechahora desc",
 };
 
-bool contains(std::string_view text, std::string_view searched)
+void add(SearchIndex::LinkSet& links, quint32 link)
 {
-    return text.find(searched) != std::string_view::npos;
+    links[link / 64] |= quint64(1) << (link % 64);
+}
+
+bool has(const SearchIndex::LinkSet& links, quint32 link)
+{
+    return (links[link / 64] >> (link % 64)) & 1;
+}
+
+// Runs work over the links [from, to) in two halves at once, split at a word of the set.
+template<typename Work> void inHalves(quint32 count, Work&& work)
+{
+    constexpr quint32 SplitFrom = 20000;
+    if (count < SplitFrom) {
+        work(0, count);
+        return;
+    }
+    const quint32 middle = (count / 2) & ~quint32(63);
+    std::future<void> second = std::async(std::launch::async, [&] { work(middle, count); });
+    work(0, middle);
+    second.get();
 }
 
 } // namespace
+
+void SearchIndex::Texts::append(std::string_view text)
+{
+    bytes.append(text);
+    bytes.push_back('\0');
+    starts.push_back(quint32(bytes.size()));
+}
+
+std::string_view SearchIndex::Texts::at(quint32 link) const
+{
+    return std::string_view(bytes).substr(starts[link], starts[link + 1] - starts[link] - 1);
+}
 
 SearchIndex::SearchIndex(Database& database)
     : m_database(database)
@@ -33,92 +59,105 @@ SearchIndex::SearchIndex(Database& database)
 void SearchIndex::load()
 {
     m_ids.clear();
-    m_titles.clear();
-    m_titleStarts.assign(1, 0);
-    m_addresses.clear();
-    m_addressStarts.assign(1, 0);
+    m_titles = {};
+    m_addresses = {};
     m_groupCodes.clear();
     m_groups.clear();
     m_favourites.clear();
-    std::unordered_map<std::string, uint32_t> groupNumbers;
+    std::unordered_map<std::string, quint32> groupNumbers;
     Cursor rows = m_database.query(
         QStringLiteral("SELECT id, titulo, Upper(direccion), codgrupo, tipo FROM direcciones ORDER BY id"));
     while (rows.next()) {
         m_ids.push_back(rows.integer(0));
         m_titles.append(rows.utf8(1));
-        m_titleStarts.push_back(uint32_t(m_titles.size()));
         m_addresses.append(rows.utf8(2));
-        m_addressStarts.push_back(uint32_t(m_addresses.size()));
-        const std::string group(rows.utf8(3));
-        const auto [number, added] = groupNumbers.try_emplace(group, uint32_t(m_groupCodes.size()));
+        const auto [number, added]
+            = groupNumbers.try_emplace(std::string(rows.utf8(3)), quint32(m_groupCodes.size()));
         if (added)
-            m_groupCodes.push_back(group);
+            m_groupCodes.push_back(number->first);
         m_groups.push_back(number->second);
         m_favourites.push_back(rows.utf8(4) == "F");
     }
     for (size_t order = 0; order < m_orders.size(); ++order) {
-        std::vector<uint32_t>& links = m_orders[order];
-        links.clear();
-        links.reserve(m_ids.size());
+        m_orders[order].clear();
+        m_orderIds[order].clear();
+        m_orders[order].reserve(m_ids.size());
+        m_orderIds[order].reserve(m_ids.size());
         Cursor ordered = m_database.query(QString::fromLatin1(OrderQueries[order]));
         while (ordered.next()) {
-            const auto found = std::lower_bound(m_ids.begin(), m_ids.end(), ordered.integer(0));
-            links.push_back(uint32_t(found - m_ids.begin()));
+            const qint64 id = ordered.integer(0);
+            m_orders[order].push_back(
+                quint32(std::lower_bound(m_ids.begin(), m_ids.end(), id) - m_ids.begin()));
+            m_orderIds[order].push_back(id);
         }
     }
     m_hasLast = false;
     m_loaded = true;
 }
 
-std::string_view SearchIndex::title(uint32_t link) const
+SearchIndex::LinkSet SearchIndex::selected(const ListInputs& inputs) const
 {
-    return std::string_view(m_titles).substr(
-        m_titleStarts[link], m_titleStarts[link + 1] - m_titleStarts[link]);
+    const quint32 count = quint32(m_ids.size());
+    LinkSet links((count + 63) / 64);
+    if (inputs.selector == QStringLiteral("TODOS")) {
+        for (quint32 link = 0; link < count; ++link)
+            add(links, link);
+    } else if (inputs.selector == QStringLiteral("FAVORITOS")) {
+        for (quint32 link = 0; link < count; ++link) {
+            if (m_favourites[link])
+                add(links, link);
+        }
+    } else {
+        // A group that no link has selects nothing.
+        const auto code = std::find(m_groupCodes.begin(), m_groupCodes.end(), inputs.selector.toStdString());
+        const quint32 group = quint32(code - m_groupCodes.begin());
+        for (quint32 link = 0; link < count && code != m_groupCodes.end(); ++link) {
+            if (m_groups[link] == group)
+                add(links, link);
+        }
+    }
+    return links;
 }
 
-std::string_view SearchIndex::address(uint32_t link) const
-{
-    return std::string_view(m_addresses)
-        .substr(m_addressStarts[link], m_addressStarts[link + 1] - m_addressStarts[link]);
-}
-
-std::vector<uint32_t> SearchIndex::filter(
-    const std::vector<uint32_t>& candidates, const ListInputs& inputs) const
+SearchIndex::LinkSet SearchIndex::find(const ListInputs& inputs, const LinkSet& within, bool narrowing) const
 {
     const std::string text = inputs.searchText.toStdString();
-    const bool favourites = inputs.selector == QStringLiteral("FAVORITOS");
-    const bool everything = inputs.selector == QStringLiteral("TODOS");
-    // A group that no link has selects nothing.
-    const std::string selector = inputs.selector.toStdString();
-    const auto code = std::find(m_groupCodes.begin(), m_groupCodes.end(), selector);
-    if (!everything && !favourites && code == m_groupCodes.end())
-        return {};
-    const uint32_t group = uint32_t(code - m_groupCodes.begin());
-    const auto keeps = [&](uint32_t link) {
-        if (favourites && !m_favourites[link])
-            return false;
-        if (!everything && !favourites && m_groups[link] != group)
-            return false;
-        return text.empty() || contains(title(link), text)
-            || (inputs.searchAddresses && contains(address(link), text));
-    };
-    const auto scan = [&](size_t from, size_t to) {
-        std::vector<uint32_t> kept;
-        for (size_t i = from; i < to; ++i) {
-            if (keeps(candidates[i]))
-                kept.push_back(candidates[i]);
+    const quint32 count = quint32(m_ids.size());
+    LinkSet found(within.size());
+    if (narrowing) {
+        // Few links left: each is checked where it is held.
+        inHalves(count, [&](quint32 from, quint32 to) {
+            for (quint32 word = from / 64; word * 64 < to; ++word) {
+                for (quint64 bits = within[word]; bits; bits &= bits - 1) {
+                    const quint32 link = word * 64 + quint32(std::countr_zero(bits));
+                    if (m_titles.at(link).find(text) != std::string_view::npos
+                        || (inputs.searchAddresses
+                            && m_addresses.at(link).find(text) != std::string_view::npos))
+                        add(found, link);
+                }
+            }
+        });
+        return found;
+    }
+    // Every link: the text is looked for through each column's bytes at once.
+    const auto mark = [&](const Texts& texts, quint32 from, quint32 to) {
+        const std::string_view bytes = std::string_view(texts.bytes).substr(0, texts.starts[to]);
+        quint32 link = from;
+        for (size_t at = bytes.find(text, texts.starts[from]); at != std::string_view::npos;
+             at = bytes.find(text, texts.starts[link + 1])) {
+            while (texts.starts[link + 1] <= at)
+                ++link;
+            add(found, link);
         }
-        return kept;
     };
-    if (candidates.size() < SplitFrom)
-        return scan(0, candidates.size());
-    const size_t middle = candidates.size() / 2;
-    std::future<std::vector<uint32_t>> second
-        = std::async(std::launch::async, scan, middle, candidates.size());
-    std::vector<uint32_t> kept = scan(0, middle);
-    const std::vector<uint32_t> rest = second.get();
-    kept.insert(kept.end(), rest.begin(), rest.end());
-    return kept;
+    inHalves(count, [&](quint32 from, quint32 to) {
+        mark(m_titles, from, to);
+        if (inputs.searchAddresses)
+            mark(m_addresses, from, to);
+        for (quint32 word = from / 64; word * 64 < to; ++word)
+            found[word] &= within[word];
+    });
+    return found;
 }
 
 std::vector<qint64> SearchIndex::search(const ListInputs& inputs)
@@ -136,17 +175,26 @@ std::vector<qint64> SearchIndex::search(const ListInputs& inputs)
             throw;
         }
     }
-    // Links that hold a longer text hold the shorter one: only those found are checked again.
-    const bool narrows = m_hasLast && inputs.selector == m_lastInputs.selector
-        && inputs.order == m_lastInputs.order && inputs.searchAddresses == m_lastInputs.searchAddresses
-        && inputs.searchText.contains(m_lastInputs.searchText);
     const size_t order = inputs.order == 1 || inputs.order == 2 ? size_t(inputs.order) : 0;
-    const std::vector<uint32_t>& candidates = narrows ? m_lastFound : m_orders[order];
-    std::vector<uint32_t> found = filter(candidates, inputs);
+    if (inputs.searchText.isEmpty() && inputs.selector == QStringLiteral("TODOS")) {
+        m_hasLast = false;
+        return m_orderIds[order];
+    }
+    // Links that hold a longer text hold the shorter one: only those found are checked again.
+    const bool narrowing = m_hasLast && inputs.selector == m_lastInputs.selector
+        && inputs.searchAddresses == m_lastInputs.searchAddresses && !m_lastInputs.searchText.isEmpty()
+        && inputs.searchText.contains(m_lastInputs.searchText);
+    LinkSet found = narrowing ? m_lastFound : selected(inputs);
+    if (!inputs.searchText.isEmpty())
+        found = find(inputs, found, narrowing);
+
     std::vector<qint64> ids;
-    ids.reserve(found.size());
-    for (const uint32_t link : found)
-        ids.push_back(m_ids[link]);
+    const std::vector<quint32>& positions = m_orders[order];
+    const std::vector<qint64>& orderedIds = m_orderIds[order];
+    for (size_t i = 0; i < positions.size(); ++i) {
+        if (has(found, positions[i]))
+            ids.push_back(orderedIds[i]);
+    }
     m_lastFound = std::move(found);
     m_lastInputs = inputs;
     m_hasLast = true;

@@ -7,15 +7,17 @@
 
 #include <array>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 // The list's columns of every link held in memory, with the links in each of the list's
 // three orders, so that a keystroke scans memory instead of the file. A search gives exactly
-// the ids the list statement gives, in its order. A longer search over the same list
-// re-checks only the links the shorter one found, and a long scan uses two threads. A change
-// of the file, by this copy of the program or another, is noticed before the next search,
-// which then reads the catalogue again.
+// the ids the list statement gives, in its order. The texts are searched in the order they
+// are held, which reads memory straight through, into a set of found links; the order then
+// picks the found ones out. A longer search over the same list re-checks only the links the
+// shorter one found, and scans run in two halves at once. A change of the file, by this copy
+// of the program or another, is noticed before the next search, which then reads the
+// catalogue again.
 class SearchIndex
 {
 public:
@@ -23,28 +25,40 @@ public:
 
     std::vector<qint64> search(const ListInputs& inputs);
 
+    // One bit a link, in the order the links are held.
+    using LinkSet = std::vector<quint64>;
+
 private:
+    // The texts of one column, each followed by a zero byte so that no match spans two.
+    struct Texts
+    {
+        std::string bytes;
+        std::vector<quint32> starts {0};
+
+        void append(std::string_view text);
+        std::string_view at(quint32 link) const;
+    };
+
     void load();
-    std::vector<uint32_t> filter(const std::vector<uint32_t>& candidates, const ListInputs& inputs) const;
-    std::string_view title(uint32_t link) const;
-    std::string_view address(uint32_t link) const;
+    LinkSet selected(const ListInputs& inputs) const;
+    LinkSet find(const ListInputs& inputs, const LinkSet& within, bool narrowing) const;
 
     Database& m_database;
     bool m_loaded = false;
     Database::ChangeStamp m_stamp;
 
     std::vector<qint64> m_ids;
-    std::string m_titles;
-    std::vector<uint32_t> m_titleStarts;
-    std::string m_addresses;
-    std::vector<uint32_t> m_addressStarts;
+    Texts m_titles;
+    Texts m_addresses;
     std::vector<std::string> m_groupCodes;
-    std::vector<uint32_t> m_groups;
+    std::vector<quint32> m_groups;
     std::vector<bool> m_favourites;
-    std::array<std::vector<uint32_t>, 3> m_orders;
+    // For each order, the held positions of the links in that order, and their ids.
+    std::array<std::vector<quint32>, 3> m_orders;
+    std::array<std::vector<qint64>, 3> m_orderIds;
 
     // The last search and what it found, for the next keystroke to narrow.
     bool m_hasLast = false;
     ListInputs m_lastInputs;
-    std::vector<uint32_t> m_lastFound;
+    LinkSet m_lastFound;
 };
