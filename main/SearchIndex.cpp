@@ -38,6 +38,18 @@ template<typename Work> void inHalves(quint32 count, Work&& work)
     second.get();
 }
 
+// The ids of every link in each of the list's orders.
+std::array<std::vector<qint64>, 3> orderedIds(Database& database)
+{
+    std::array<std::vector<qint64>, 3> orders;
+    for (size_t order = 0; order < orders.size(); ++order) {
+        Cursor ordered = database.query(QString::fromLatin1(OrderQueries[order]));
+        while (ordered.next())
+            orders[order].push_back(ordered.integer(0));
+    }
+    return orders;
+}
+
 } // namespace
 
 void SearchIndex::Texts::append(std::string_view text)
@@ -45,6 +57,33 @@ void SearchIndex::Texts::append(std::string_view text)
     bytes.append(text);
     bytes.push_back('\0');
     starts.push_back(quint32(bytes.size()));
+}
+
+bool SearchIndex::placeOrders(
+    std::array<std::vector<qint64>, 3>& ids, const std::vector<quint32>& positionOf, bool dense)
+{
+    for (size_t order = 0; order < m_orders.size(); ++order) {
+        std::vector<quint32>& positions = m_orders[order];
+        positions.clear();
+        if (ids[order].size() != m_ids.size())
+            return false;
+        positions.reserve(m_ids.size());
+        for (const qint64 id : ids[order]) {
+            quint32 position = quint32(-1);
+            if (dense && id >= 0 && size_t(id) < positionOf.size())
+                position = positionOf[size_t(id)];
+            else if (!dense) {
+                const auto found = std::lower_bound(m_ids.begin(), m_ids.end(), id);
+                if (found != m_ids.end() && *found == id)
+                    position = quint32(found - m_ids.begin());
+            }
+            if (position == quint32(-1))
+                return false;
+            positions.push_back(position);
+        }
+        m_orderIds[order] = std::move(ids[order]);
+    }
+    return true;
 }
 
 std::string_view SearchIndex::Texts::at(quint32 link) const
@@ -64,6 +103,11 @@ void SearchIndex::load()
     m_groupCodes.clear();
     m_groups.clear();
     m_favourites.clear();
+    // The orders are read on a second connection meanwhile.
+    if (!m_orderReader)
+        m_orderReader = std::make_unique<Database>(m_database.fileName(), Database::Seeder());
+    std::future<std::array<std::vector<qint64>, 3>> orders
+        = std::async(std::launch::async, [this] { return orderedIds(*m_orderReader); });
     std::unordered_map<std::string, quint32> groupNumbers;
     Cursor rows = m_database.query(
         QStringLiteral("SELECT id, titulo, Upper(direccion), codgrupo, tipo FROM direcciones ORDER BY id"));
@@ -78,18 +122,18 @@ void SearchIndex::load()
         m_groups.push_back(number->second);
         m_favourites.push_back(rows.utf8(4) == "F");
     }
-    for (size_t order = 0; order < m_orders.size(); ++order) {
-        m_orders[order].clear();
-        m_orderIds[order].clear();
-        m_orders[order].reserve(m_ids.size());
-        m_orderIds[order].reserve(m_ids.size());
-        Cursor ordered = m_database.query(QString::fromLatin1(OrderQueries[order]));
-        while (ordered.next()) {
-            const qint64 id = ordered.integer(0);
-            m_orders[order].push_back(
-                quint32(std::lower_bound(m_ids.begin(), m_ids.end(), id) - m_ids.begin()));
-            m_orderIds[order].push_back(id);
-        }
+    // Ids are row numbers, nearly always dense: a table of positions finds each at once.
+    const qint64 largest = m_ids.empty() ? 0 : m_ids.back();
+    const bool dense = largest >= 0 && largest < qint64(m_ids.size()) * 4 + 1024;
+    std::vector<quint32> positionOf(dense ? size_t(largest) + 1 : 0, quint32(-1));
+    for (size_t position = 0; dense && position < m_ids.size(); ++position)
+        positionOf[size_t(m_ids[position])] = quint32(position);
+    std::array<std::vector<qint64>, 3> ids = orders.get();
+    // Another copy may have written between the two connections' reads: then the orders are
+    // read again within this connection's own view.
+    if (!placeOrders(ids, positionOf, dense)) {
+        ids = orderedIds(m_database);
+        placeOrders(ids, positionOf, dense);
     }
     m_hasLast = false;
     m_loaded = true;

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +41,14 @@ private:
     };
 
     void load();
+    // Places the ids of each order at their held positions; false when an id is not held.
+    bool placeOrders(
+        std::array<std::vector<qint64>, 3>& ids, const std::vector<quint32>& positionOf, bool dense);
     LinkSet selected(const ListInputs& inputs) const;
     LinkSet find(const ListInputs& inputs, const LinkSet& within, bool narrowing) const;
 
     Database& m_database;
+    std::unique_ptr<Database> m_orderReader;
     bool m_loaded = false;
     Database::ChangeStamp m_stamp;
 
