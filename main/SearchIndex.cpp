@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <future>
+#include <numeric>
+#include <optional>
 #include <unordered_map>
 
 namespace {
 
 // The orders of the list statement; the engine breaks ties the same way with or without a
-// condition, since it reads the same list index either way.
+// condition, since it reads the same list index either way. The first is read with the texts.
 const char* const OrderQueries[] = {
     "SELECT id FROM direcciones ORDER BY prioridad desc, codgrupo, titulo",
     "SELECT id FROM direcciones ORDER BY prioridad desc, titulo",
@@ -38,17 +40,56 @@ template<typename Work> void inHalves(quint32 count, Work&& work)
     second.get();
 }
 
-// The ids of every link in each of the list's orders.
+// The ids of every link in the list's second and third orders; the first is the order the
+// links are held in.
 std::array<std::vector<qint64>, 3> orderedIds(Database& database)
 {
     std::array<std::vector<qint64>, 3> orders;
-    for (size_t order = 0; order < orders.size(); ++order) {
+    for (size_t order = 1; order < orders.size(); ++order) {
         Cursor ordered = database.query(QString::fromLatin1(OrderQueries[order]));
         while (ordered.next())
             orders[order].push_back(ordered.integer(0));
     }
     return orders;
 }
+
+// Where each id is held: a table when the ids are dense, as row numbers nearly always are,
+// else a map.
+class IdPositions
+{
+public:
+    explicit IdPositions(const std::vector<qint64>& ids)
+    {
+        const qint64 largest = ids.empty() ? 0 : *std::max_element(ids.begin(), ids.end());
+        const qint64 smallest = ids.empty() ? 0 : *std::min_element(ids.begin(), ids.end());
+        m_dense = smallest >= 0 && largest < qint64(ids.size()) * 4 + 1024;
+        if (m_dense)
+            m_table.assign(size_t(largest) + 1, Missing);
+        for (size_t position = 0; position < ids.size(); ++position) {
+            if (m_dense)
+                m_table[size_t(ids[position])] = quint32(position);
+            else
+                m_map.emplace(ids[position], quint32(position));
+        }
+    }
+
+    std::optional<quint32> find(qint64 id) const
+    {
+        if (m_dense) {
+            if (id < 0 || size_t(id) >= m_table.size() || m_table[size_t(id)] == Missing)
+                return std::nullopt;
+            return m_table[size_t(id)];
+        }
+        const auto found = m_map.find(id);
+        return found == m_map.end() ? std::nullopt : std::optional<quint32>(found->second);
+    }
+
+private:
+    static constexpr quint32 Missing = quint32(-1);
+    bool m_dense = false;
+    std::vector<quint32> m_table;
+    std::unordered_map<qint64, quint32> m_map;
+};
 
 } // namespace
 
@@ -59,27 +100,20 @@ void SearchIndex::Texts::append(std::string_view text)
     starts.push_back(quint32(bytes.size()));
 }
 
-bool SearchIndex::placeOrders(
-    std::array<std::vector<qint64>, 3>& ids, const std::vector<quint32>& positionOf, bool dense)
+bool SearchIndex::placeOrders(std::array<std::vector<qint64>, 3>& ids)
 {
-    for (size_t order = 0; order < m_orders.size(); ++order) {
-        std::vector<quint32>& positions = m_orders[order];
-        positions.clear();
+    const IdPositions positions(m_ids);
+    for (size_t order = 1; order < m_orders.size(); ++order) {
+        std::vector<quint32>& placed = m_orders[order];
+        placed.clear();
         if (ids[order].size() != m_ids.size())
             return false;
-        positions.reserve(m_ids.size());
+        placed.reserve(m_ids.size());
         for (const qint64 id : ids[order]) {
-            quint32 position = quint32(-1);
-            if (dense && id >= 0 && size_t(id) < positionOf.size())
-                position = positionOf[size_t(id)];
-            else if (!dense) {
-                const auto found = std::lower_bound(m_ids.begin(), m_ids.end(), id);
-                if (found != m_ids.end() && *found == id)
-                    position = quint32(found - m_ids.begin());
-            }
-            if (position == quint32(-1))
+            const std::optional<quint32> position = positions.find(id);
+            if (!position)
                 return false;
-            positions.push_back(position);
+            placed.push_back(*position);
         }
         m_orderIds[order] = std::move(ids[order]);
     }
@@ -109,12 +143,16 @@ void SearchIndex::load()
     std::future<std::array<std::vector<qint64>, 3>> orders
         = std::async(std::launch::async, [this] { return orderedIds(*m_orderReader); });
     std::unordered_map<std::string, quint32> groupNumbers;
-    Cursor rows = m_database.query(
-        QStringLiteral("SELECT id, titulo, Upper(direccion), codgrupo, tipo FROM direcciones ORDER BY id"));
+    // Held in the list's first order, read from its index without touching the rows.
+    Cursor rows = m_database.query(QStringLiteral("SELECT id, titulo, direccion, codgrupo, tipo FROM "
+                                                  "direcciones ORDER BY prioridad desc, codgrupo, titulo"));
+    std::string address;
     while (rows.next()) {
         m_ids.push_back(rows.integer(0));
         m_titles.append(rows.utf8(1));
-        m_addresses.append(rows.utf8(2));
+        address.clear();
+        appendUpper(address, rows.utf8(2));
+        m_addresses.append(address);
         const auto [number, added]
             = groupNumbers.try_emplace(std::string(rows.utf8(3)), quint32(m_groupCodes.size()));
         if (added)
@@ -122,18 +160,15 @@ void SearchIndex::load()
         m_groups.push_back(number->second);
         m_favourites.push_back(rows.utf8(4) == "F");
     }
-    // Ids are row numbers, nearly always dense: a table of positions finds each at once.
-    const qint64 largest = m_ids.empty() ? 0 : m_ids.back();
-    const bool dense = largest >= 0 && largest < qint64(m_ids.size()) * 4 + 1024;
-    std::vector<quint32> positionOf(dense ? size_t(largest) + 1 : 0, quint32(-1));
-    for (size_t position = 0; dense && position < m_ids.size(); ++position)
-        positionOf[size_t(m_ids[position])] = quint32(position);
+    m_orders[0].resize(m_ids.size());
+    std::iota(m_orders[0].begin(), m_orders[0].end(), quint32(0));
+    m_orderIds[0] = m_ids;
     std::array<std::vector<qint64>, 3> ids = orders.get();
     // Another copy may have written between the two connections' reads: then the orders are
     // read again within this connection's own view.
-    if (!placeOrders(ids, positionOf, dense)) {
+    if (!placeOrders(ids)) {
         ids = orderedIds(m_database);
-        placeOrders(ids, positionOf, dense);
+        placeOrders(ids);
     }
     m_hasLast = false;
     m_loaded = true;

@@ -41,9 +41,9 @@ private:
     };
 
     void load();
-    // Places the ids of each order at their held positions; false when an id is not held.
-    bool placeOrders(
-        std::array<std::vector<qint64>, 3>& ids, const std::vector<quint32>& positionOf, bool dense);
+    // Places the ids of the second and third orders at their held positions; false when an
+    // id is not held.
+    bool placeOrders(std::array<std::vector<qint64>, 3>& ids);
     LinkSet selected(const ListInputs& inputs) const;
     LinkSet find(const ListInputs& inputs, const LinkSet& within, bool narrowing) const;
 

@@ -93,31 +93,17 @@ bool isForeignFile(int primaryCode)
     return primaryCode == SQLITE_NOTADB || primaryCode == SQLITE_CORRUPT;
 }
 
-// Upper-cases every letter, not only a to z; ASCII text takes the short way.
 void upperFunction(sqlite3_context* context, int, sqlite3_value** arguments)
 {
     if (sqlite3_value_type(arguments[0]) == SQLITE_NULL) {
         sqlite3_result_null(context);
         return;
     }
-    const auto* bytes = sqlite3_value_text(arguments[0]);
-    const int length = sqlite3_value_bytes(arguments[0]);
+    const auto* bytes = reinterpret_cast<const char*>(sqlite3_value_text(arguments[0]));
     thread_local std::string buffer;
-    buffer.resize(size_t(length));
-    char* out = buffer.data();
-    unsigned char high = 0;
-    for (int i = 0; i < length; ++i) {
-        const unsigned char c = bytes[i];
-        high |= c;
-        out[i] = char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c);
-    }
-    if (high & 0x80) {
-        const QByteArray upper
-            = QString::fromUtf8(reinterpret_cast<const char*>(bytes), length).toUpper().toUtf8();
-        sqlite3_result_text(context, upper.constData(), int(upper.size()), SQLITE_TRANSIENT);
-        return;
-    }
-    sqlite3_result_text(context, out, length, SQLITE_TRANSIENT);
+    appendUpper(buffer, std::string_view(bytes, size_t(sqlite3_value_bytes(arguments[0]))));
+    sqlite3_result_text(context, buffer.data(), int(buffer.size()), SQLITE_TRANSIENT);
+    buffer.clear();
 }
 
 // A compiled LIKE pattern. The program's patterns are "%", the text the user typed and "%":
@@ -244,6 +230,21 @@ void bind(sqlite3* connection, sqlite3_stmt* statement, const QVariantList& valu
 }
 
 } // namespace
+
+void appendUpper(std::string& out, std::string_view utf8)
+{
+    const size_t start = out.size();
+    unsigned char high = 0;
+    for (const char byte : utf8) {
+        const auto c = static_cast<unsigned char>(byte);
+        high |= c;
+        out.push_back(char(c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c));
+    }
+    if (high & 0x80) {
+        out.resize(start);
+        out.append(QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toUpper().toStdString());
+    }
+}
 
 Cursor::Cursor(sqlite3* connection, const QString& sql, const QVariantList& values)
     : m_connection(connection)
@@ -411,8 +412,6 @@ void Database::connect(int flags)
         upperFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(connection, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
         likeFunction, nullptr, nullptr, nullptr);
-    // Searches scan the list indexes on every keystroke: keep them in memory.
-    execute(QStringLiteral("PRAGMA cache_size=-65536"));
     execute(QStringLiteral("PRAGMA mmap_size=1073741824"));
 }
 

@@ -11,11 +11,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
+
+// Appends the text raised as the engine's Upper raises it: every letter, not only a to z;
+// ASCII text takes the short way.
+void appendUpper(std::string& out, std::string_view utf8);
 
 // Forward-only rows of a query. Columns are found by name without regard to letter case.
 class Cursor
