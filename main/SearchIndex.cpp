@@ -242,15 +242,17 @@ SearchIndex::LinkSet SearchIndex::find(const ListInputs& inputs, const LinkSet& 
 std::vector<qint64> SearchIndex::search(const ListInputs& inputs)
 {
     if (!m_loaded || m_database.changeStamp() != m_stamp) {
-        // One snapshot for every query of the load, whatever other copies write meanwhile.
-        m_database.execute(QStringLiteral("BEGIN"));
+        // One snapshot for every query of the load, whatever other copies write meanwhile; a
+        // savepoint serves inside a transaction of this connection too.
+        m_database.execute(QStringLiteral("SAVEPOINT search_index"));
         try {
             load();
             m_stamp = m_database.changeStamp();
-            m_database.execute(QStringLiteral("COMMIT"));
+            m_database.execute(QStringLiteral("RELEASE search_index"));
         } catch (...) {
             m_loaded = false;
-            m_database.execute(QStringLiteral("ROLLBACK"));
+            m_database.execute(QStringLiteral("ROLLBACK TO search_index"));
+            m_database.execute(QStringLiteral("RELEASE search_index"));
             throw;
         }
     }
