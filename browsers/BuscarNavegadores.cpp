@@ -1,6 +1,7 @@
 #include "browsers/BuscarNavegadores.h"
 
 #include "browsers/BrowserDiscovery.h"
+#include "components/CheckList.h"
 #include "components/Controls.h"
 #include "components/FileFinder.h"
 #include "components/Guarded.h"
@@ -36,13 +37,6 @@ QPushButton* coloured(QPushButton* button, const QColor& colour, int pixelSize =
     return button;
 }
 
-void addCheckable(QListWidget* list, const QString& text, Qt::CheckState state)
-{
-    auto* item = new QListWidgetItem(text, list);
-    item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-    item->setCheckState(state);
-}
-
 } // namespace
 
 TFormBuscarNavegadores::TFormBuscarNavegadores(TMD& md, QWidget* parent)
@@ -62,7 +56,7 @@ void TFormBuscarNavegadores::setFolders(const QList<BrowserDiscovery::Folder>& f
     m_folders = folders;
     ListaCarpetas->clear();
     for (const BrowserDiscovery::Folder& folder : folders)
-        addCheckable(ListaCarpetas, folder.caption, Qt::Checked);
+        CheckList::add(ListaCarpetas, folder.caption, Qt::Checked);
 }
 
 void TFormBuscarNavegadores::buildControls()
@@ -138,8 +132,8 @@ void TFormBuscarNavegadores::connectControls()
         run(&TFormBuscarNavegadores::BotBorrarNavegadoresClick));
     connect(Bot1, &QPushButton::clicked, this, run(&TFormBuscarNavegadores::Bot1Click));
     connect(Bot3, &QPushButton::clicked, this, run(&TFormBuscarNavegadores::Bot3Click));
-    connect(BotSelTodos, &QPushButton::clicked, this, [this] { tickAll(Lista, true); });
-    connect(BotBorrarTodo, &QPushButton::clicked, this, [this] { tickAll(Lista, false); });
+    connect(BotSelTodos, &QPushButton::clicked, this, [this] { CheckList::setAll(Lista, Qt::Checked); });
+    connect(BotBorrarTodo, &QPushButton::clicked, this, [this] { CheckList::setAll(Lista, Qt::Unchecked); });
     EMarcador->installEventFilter(this);
 }
 
@@ -151,7 +145,7 @@ void TFormBuscarNavegadores::showEvent(QShowEvent* event)
         colours.background({this, Memo1, Lista, ListaCarpetas});
         colours.edit({EMarcador});
     });
-    tickAll(ListaCarpetas, true);
+    CheckList::setAll(ListaCarpetas, Qt::Checked);
 }
 
 bool TFormBuscarNavegadores::eventFilter(QObject* watched, QEvent* event)
@@ -225,10 +219,8 @@ void TFormBuscarNavegadores::Bot1Click()
     }
     Memo1->setPlainText(executables.join(u'\n'));
     QList<BrowserDiscovery::Folder> ticked;
-    for (int row = 0; row < ListaCarpetas->count(); ++row) {
-        if (ListaCarpetas->item(row)->checkState() == Qt::Checked)
-            ticked << m_folders.at(row);
-    }
+    for (const int row : CheckList::tickedRows(ListaCarpetas))
+        ticked << m_folders.at(row);
     const int searches = int(executables.size() * ticked.size());
     Progreso->setRange(0, searches);
     Progreso->setValue(0);
@@ -254,7 +246,7 @@ void TFormBuscarNavegadores::Bot1Click()
                 finder, [this] { return m_cancelled; }, [](const QString&) {});
             finder.Execute();
             for (const QString& found : finder.FoundFiles())
-                addCheckable(Lista, found, Qt::Unchecked);
+                CheckList::add(Lista, found, Qt::Unchecked);
             Progreso->setValue(done);
         }
     }
@@ -265,17 +257,7 @@ void TFormBuscarNavegadores::Bot1Click()
 
 void TFormBuscarNavegadores::Bot3Click()
 {
-    for (int row = 0; row < Lista->count(); ++row) {
-        if (Lista->item(row)->checkState() != Qt::Checked)
-            continue;
-        const QString path = Lista->item(row)->text();
+    for (const QString& path : CheckList::tickedTexts(Lista))
         BrowserDiscovery::DardeAltaNavegador(m_md.Enlaces(), BrowserDiscovery::browserName(path), path);
-    }
     accept();
-}
-
-void TFormBuscarNavegadores::tickAll(QListWidget* list, bool ticked)
-{
-    for (int row = 0; row < list->count(); ++row)
-        list->item(row)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
 }

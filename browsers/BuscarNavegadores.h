@@ -38,7 +38,6 @@ private:
     void BotBorrarNavegadoresClick();
     void Bot1Click();
     void Bot3Click();
-    void tickAll(QListWidget* list, bool ticked);
     void setSearching(bool searching);
 
     TMD& m_md;

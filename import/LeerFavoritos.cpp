@@ -1,5 +1,6 @@
 #include "import/LeerFavoritos.h"
 
+#include "components/CheckList.h"
 #include "components/Controls.h"
 #include "components/FileFinder.h"
 #include "components/Guarded.h"
@@ -198,11 +199,8 @@ void TFormLeerFavoritos::addCandidates(const QStringList& lines)
 {
     const QSignalBlocker quiet(CKLista);
     CKLista->setUpdatesEnabled(false);
-    for (const QString& line : lines) {
-        auto* item = new QListWidgetItem(line, CKLista);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-    }
+    for (const QString& line : lines)
+        CheckList::add(CKLista, line, Qt::Unchecked);
     CKLista->setUpdatesEnabled(true);
 }
 
@@ -310,19 +308,9 @@ void TFormLeerFavoritos::BotArchivoHtmlClick()
     });
 }
 
-QStringList TFormLeerFavoritos::tickedLines() const
-{
-    QStringList lines;
-    for (int row = 0; row < CKLista->count(); ++row) {
-        if (CKLista->item(row)->checkState() == Qt::Checked)
-            lines << CKLista->item(row)->text();
-    }
-    return lines;
-}
-
 void TFormLeerFavoritos::BotImportarEnlacesClick()
 {
-    const QStringList lines = tickedLines();
+    const QStringList lines = CheckList::tickedTexts(CKLista);
     const int ticked = int(lines.size());
     if (ticked == 0) {
         m_md.platform().showInformation(QStringLiteral("No hay ningún favorito seleccionado"));
@@ -360,8 +348,7 @@ void TFormLeerFavoritos::BotMarcarClick(bool ticked)
 {
     {
         const QSignalBlocker quiet(CKLista);
-        for (int row = 0; row < CKLista->count(); ++row)
-            CKLista->item(row)->setCheckState(ticked ? Qt::Checked : Qt::Unchecked);
+        CheckList::setAll(CKLista, ticked ? Qt::Checked : Qt::Unchecked);
     }
     CKLista->viewport()->update();
     LNumReg->setText(QStringLiteral("Total Reg. %1  (Selec. %2)")
@@ -372,9 +359,7 @@ void TFormLeerFavoritos::BotMarcarClick(bool ticked)
 void TFormLeerFavoritos::TotalReg()
 {
     const int total = CKLista->count();
-    int ticked = 0;
-    for (int row = 0; row < total; ++row)
-        ticked += CKLista->item(row)->checkState() == Qt::Checked ? 1 : 0;
+    const int ticked = int(CheckList::tickedRows(CKLista).size());
     QString word = QString::number(ticked);
     if (ticked == 0)
         word = QStringLiteral("Ninguno");

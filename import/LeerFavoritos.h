@@ -46,7 +46,6 @@ private:
     QStringList chooseProfiles(const QStringList& profiles, const QString& caption);
     void addCandidates(const QStringList& lines);
     void addBookmarks(const QList<Bookmark>& bookmarks);
-    QStringList tickedLines() const;
 
     TMD& m_md;
     bool m_searching = false;

@@ -1,5 +1,6 @@
 #include "import/SelPerfilChrome.h"
 
+#include "components/CheckList.h"
 #include "components/Controls.h"
 #include "components/Guarded.h"
 #include "components/SchemeColours.h"
@@ -19,11 +20,8 @@ TFormSelPerfilChrome::TFormSelPerfilChrome(
 {
     setObjectName(QStringLiteral("FormSelPerfilChrome"));
     setWindowTitle(caption);
-    for (const QString& profile : profiles) {
-        auto* item = new QListWidgetItem(profile, ListaChrome);
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Checked);
-    }
+    for (const QString& profile : profiles)
+        CheckList::add(ListaChrome, profile, Qt::Checked);
     auto* buttons = new QHBoxLayout(Panel2);
     buttons->addStretch();
     buttons->addWidget(BotImportar);
@@ -40,12 +38,7 @@ TFormSelPerfilChrome::TFormSelPerfilChrome(
 
 QStringList TFormSelPerfilChrome::Profiles() const
 {
-    QStringList ticked;
-    for (int row = 0; row < ListaChrome->count(); ++row) {
-        if (ListaChrome->item(row)->checkState() == Qt::Checked)
-            ticked << ListaChrome->item(row)->text();
-    }
-    return ticked;
+    return CheckList::tickedTexts(ListaChrome);
 }
 
 void TFormSelPerfilChrome::showEvent(QShowEvent* event)
@@ -65,7 +58,6 @@ void TFormSelPerfilChrome::updateImportButton()
 
 void TFormSelPerfilChrome::BotCerrarClick()
 {
-    for (int row = 0; row < ListaChrome->count(); ++row)
-        ListaChrome->item(row)->setCheckState(Qt::Unchecked);
+    CheckList::setAll(ListaChrome, Qt::Unchecked);
     reject();
 }
