@@ -182,8 +182,10 @@ void TFormManNavegadores::showEvent(QShowEvent* event)
         colours.hint({Label10, Label3, Label7, LAviso});
         colours.button({BotBusquedaAutomatica});
         loadBrowsers();
-        m_md.CargarConstantes();
-        DBEditNAVEGADORDEFECTO->setText(m_md.constantes.navegadordefecto.toUpper());
+        // The stored default, which the settings in use may not hold yet.
+        Settings stored;
+        SettingsTable(m_md.Enlaces()).load(stored);
+        DBEditNAVEGADORDEFECTO->setText(stored.navegadordefecto.toUpper());
         PopCargarNavegadores();
     });
 }

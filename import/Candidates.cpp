@@ -28,6 +28,18 @@ QString cleanAddress(const QString& address)
     return QString(address).replace(QStringLiteral("|"), QStringLiteral("%7C")).trimmed();
 }
 
+// A bookmark's line: titled by its name, or its address when it has none, raised; the
+// schemes are taken out of the title where the browser's rule says so.
+std::optional<QString> bookmarkLine(const Bookmark& bookmark, bool removeSchemes)
+{
+    const QString address = cleanAddress(bookmark.address);
+    if (!address.contains(QStringLiteral("http")))
+        return std::nullopt;
+    const QString name = clean(bookmark.title);
+    const QString title = name.isEmpty() ? address : name;
+    return (removeSchemes ? withoutSchemes(title) : title.toUpper()) + QStringLiteral(" | ") + address;
+}
+
 } // namespace
 
 QStringList fromInternetShortcut(const QString& path)
@@ -46,20 +58,12 @@ QStringList fromInternetShortcut(const QString& path)
 
 std::optional<QString> fromBookmark(const Bookmark& bookmark)
 {
-    const QString address = cleanAddress(bookmark.address);
-    if (!address.contains(QStringLiteral("http")))
-        return std::nullopt;
-    const QString name = clean(bookmark.title);
-    return withoutSchemes(name.isEmpty() ? address : name) + QStringLiteral(" | ") + address;
+    return bookmarkLine(bookmark, true);
 }
 
 std::optional<QString> fromEdgeBookmark(const Bookmark& bookmark)
 {
-    const QString address = cleanAddress(bookmark.address);
-    if (!address.contains(QStringLiteral("http")))
-        return std::nullopt;
-    const QString name = clean(bookmark.title);
-    return (name.isEmpty() ? address : name).toUpper() + QStringLiteral(" | ") + address;
+    return bookmarkLine(bookmark, false);
 }
 
 QString titleOf(const QString& line)

@@ -179,8 +179,9 @@ SearchIndex::LinkSet SearchIndex::selected(const ListInputs& inputs) const
     const quint32 count = quint32(m_ids.size());
     LinkSet links((count + 63) / 64);
     if (inputs.selector == QStringLiteral("TODOS")) {
-        for (quint32 link = 0; link < count; ++link)
-            add(links, link);
+        std::fill(links.begin(), links.end(), ~quint64(0));
+        if (count % 64)
+            links.back() = (quint64(1) << (count % 64)) - 1;
     } else if (inputs.selector == QStringLiteral("FAVORITOS")) {
         for (quint32 link = 0; link < count; ++link) {
             if (m_favourites[link])
